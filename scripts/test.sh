@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite (unit, window and fuzz smoke tests).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+ctest --test-dir build --output-on-failure -j"$(nproc)"
+scripts/fuzz.sh 20

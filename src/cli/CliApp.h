@@ -1,0 +1,17 @@
+#pragma once
+// The command-line tool: "moves" and "play" on the game's own core.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace ruvo {
+
+class CliApp {
+public:
+    // Runs the tool with its arguments (program name excluded). Exit status: 0 success, 2 a bad
+    // argument or a file that cannot be used (one line on err).
+    static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    static const char* Usage();
+};
+
+} // namespace ruvo

@@ -1,0 +1,16 @@
+#pragma once
+// ruvo-cli play: computer games with the game's own turn driver, no waits and no sound.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace ruvo {
+
+class PlayCommand {
+public:
+    // args: the words after "play". Throws UsageError on a bad argument and FileError on a file
+    // that cannot be used.
+    static int Run(const std::vector<std::string>& args, std::ostream& out);
+};
+
+} // namespace ruvo

@@ -1,0 +1,12 @@
+#pragma once
+// Where the dice come from: one draw is a value 1..6.
+
+namespace ruvo {
+
+class DiceSource {
+public:
+    virtual ~DiceSource() = default;
+    virtual int draw() = 0;
+};
+
+} // namespace ruvo

@@ -1,0 +1,93 @@
+#pragma once
+// The game: its record, the turn driver, the moves, the commands and the command line, driven by
+// the window's events (or a test's, or the command-line tool's) through one host interface.
+#include "engine/DiceSource.h"
+#include "engine/GameHost.h"
+#include "engine/GameState.h"
+#include "engine/Pacer.h"
+#include "engine/TurnDriver.h"
+#include "files/SavedGame.h"
+#include "files/Settings.h"
+#include "moves/MoveExecutor.h"
+
+#include <string>
+
+namespace ruvo {
+
+class Game {
+public:
+    Game(GameHost& host, DiceSource& dice);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+
+    // Start-up: the first values of the record, the settings and board data of the settings
+    // file, and the board as the window first shows it. Nothing moves until START.
+    // commandLineColor is the command line's own background, restored after every prompt.
+    void startUp(const Settings& settings, Rgb commandLineColor = MakeRgb(255, 255, 255));
+
+    // ---- Events of the window. Each returns when the game waits for the user again.
+    void clickStart();                              // the Start control: click sound, menu
+    void commandLineEnter(const std::string& text); // Enter on the command line
+    void squareMouseUp(int control, int button);    // a square control (0..100), button 1 or 2
+    void squareMouseMove(int control);              // pointer over a square control
+    void surfaceMouseMove();                        // pointer over a panel or the bare window
+    void diceHeadMouseUp(int player, int button);   // a player's dice label
+    void playerOptionsMouseUp(int player);          // a player's options button
+    void speedChanged(int value);                   // the speed slider moved (1..30)
+    void spaceAtWindow();                           // a space key reached the window itself
+    void quitConfirmation();                        // the Exit item
+    // The window is closing: whatever runs stops at its next step; nothing more happens.
+    void requestStop() { stopped_ = true; }
+    bool stopped() const { return stopped_; }
+
+    // ---- Operations, also used directly by the command-line tool and the tests.
+    void DoCommand(bool typed); // acts on the command word in menuTag()
+    void StartOrRestart();
+    void RunTurns();
+    void TogglePlayerEnabled(int player);
+    // Loads a saved game as LOADGAME does after its dialog: reset, read, log, "Start loaded
+    // game ?", waiting for START. False (with a message) when the file cannot be used; the
+    // board is then at the new-game position.
+    bool loadGame(const std::string& path);
+    // The game as a saved game file holds it.
+    SavedGame savedGame() const;
+    // The file chooser with the save-mode extension rule; "" when cancelled.
+    std::string FileDialog(bool save, const std::string& title, const std::string& filter,
+                           const std::string& defaultName, std::string& initialDirectory);
+
+    std::string& menuTag() { return menuTag_; }
+    bool driverRunning() const { return driver_.running(); }
+    bool waitingForPerson() const { return driver_.waitingForPerson() && !driver_.running(); }
+
+    TurnDriver& driver() { return driver_; }
+    MoveExecutor& moves() { return moves_; }
+    Pacer& pacer() { return pacer_; }
+
+    // "Ruvo game Files (*.ruv)", NUL, "*.ruv", NUL.
+    static std::string saveFilter();
+
+private:
+    template <typename Action> void guarded(Action action);
+    bool serveSave();
+    bool serveLoad();
+    void endProgram();
+    void automaticMove();
+    void typedMove(const std::string& line);
+    void runPlayerOption(int player, const std::string& command);
+    void applySavedGame(const SavedGame& game);
+    void showPlayerTypePicture(int player);
+
+    GameState state_;
+    GameHost& host_;
+    bool stopped_ = false;
+    Pacer pacer_;
+    MoveExecutor moves_;
+    TurnDriver driver_;
+    std::string menuTag_;
+    std::string pendingLoad_;
+};
+
+} // namespace ruvo

@@ -1,0 +1,12 @@
+#include "engine/ScriptedDice.h"
+
+namespace ruvo {
+
+int ScriptedDice::draw() {
+    if (next_ >= draws_.size()) {
+        throw DrawsExhausted();
+    }
+    return draws_[next_++];
+}
+
+} // namespace ruvo

@@ -1,0 +1,319 @@
+#include "engine/TurnDriver.h"
+
+#include "board/BoardState.h"
+#include "engine/DiceDisplay.h"
+#include "engine/Text.h"
+#include "moves/ComputerPlayer.h"
+
+namespace ruvo {
+
+namespace {
+
+const char* const TurnPrompt = ">Take your turn (enter piece#=moveby)";
+
+// Resets a flag when the driver leaves, however it leaves.
+class RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
+std::string PlaceText(int finishedCount) {
+    switch (finishedCount) {
+    case 1:
+        return "1st";
+    case 2:
+        return "2nd";
+    case 3:
+        return "3rd";
+    default:
+        return "";
+    }
+}
+
+// Writes a player's two characters into a throw-count line.
+void SetCountColumn(std::string& line, int player, const std::string& twoChars) {
+    const size_t at = 4 * static_cast<size_t>(player) + 6;
+    if (line.size() >= at + 2) {
+        line.replace(at, 2, twoChars);
+    }
+}
+
+} // namespace
+
+void TurnDriver::promptPerson(int player) {
+    host_.setCommandLineColor(state_.PlayerColor[player]);
+    host_.setCommandLineText(TurnPrompt);
+    host_.focusCommandLine();
+    waitingForPerson_ = true;
+}
+
+void TurnDriver::RunTurns() {
+    if (running_) {
+        return;
+    }
+    RunningFlag runningFlag(running_);
+    waitingForPerson_ = false;
+    const int16_t yes = state_.FlagYes;
+    for (;;) {
+        pacer_.processEvents();
+        if (services_.serveLoad && !services_.serveLoad()) {
+            return;
+        }
+        if (state_.SavePending == yes) {
+            state_.SavePending = state_.FlagNo;
+            if (services_.serveSave && services_.serveSave()) {
+                continue;
+            }
+        }
+        if (state_.RestartPending == yes) {
+            state_.RestartPending = state_.FlagNo;
+            pacer_.LogLine(-1, "GAME RESTARTED");
+            ResetBoard();
+            state_.CurrentPlayer = -1;
+        }
+        if (state_.RemovePending == state_.CurrentPlayer) {
+            const int p = state_.CurrentPlayer;
+            state_.RemovePending = NoRemoval;
+            ResetPlayer(p);
+            for (int k = 0; k < 4; ++k) {
+                state_.Piece[YardSquare(p, k)].visible = false;
+            }
+        }
+        int finished = 0;
+        for (int p = 0; p < 4; ++p) {
+            finished += state_.FinishPlace[p] != 0 ? 1 : 0;
+        }
+        if (finished == state_.PlayerCount - 1) {
+            endOfGame();
+            return;
+        }
+        ++state_.TurnCount;
+        for (int slot = 0; slot < 12; ++slot) {
+            ShowDie(state_, slot, "");
+        }
+        for (auto& head : state_.DiceHead) {
+            head.visible = false;
+        }
+        state_.CurrentPlayer = static_cast<int16_t>(state_.CurrentPlayer + 1 > 3 ? 0 : state_.CurrentPlayer + 1);
+        const int P = state_.CurrentPlayer;
+        if (state_.FinishPlace[P] != 0 || state_.PlayerEnabled[P] != yes) {
+            continue;
+        }
+        CheckFinished();
+        if (state_.FinishPlace[P] != 0) {
+            continue;
+        }
+        state_.DiceHead[P].caption = "move by";
+        ThrowDice();
+        state_.DiceHead[P].visible = true;
+        if (state_.DiceThrow[1] == 0) {
+            pacer_.LogAndPace(P, "Dice throw all 6's - no move", 3);
+            state_.DiceHead[P].caption = "no move";
+            continue;
+        }
+        PrepareTurnMoves(state_, P);
+        if (state_.PossibleMoveCount < 2) {
+            state_.DiceHead[P].caption = "no move";
+            pacer_.LogAndPace(P, "No move", 3);
+            continue;
+        }
+        if (state_.PlayerType[P] == "H" && state_.PossibleMoveCount == 2) {
+            if (state_.SingleAuto == state_.FlagNo) {
+                promptPerson(P);
+                return;
+            }
+            moves_.MakeChosenMove(P);
+            moves_.applyExtraTurn();
+            continue;
+        }
+        pacer_.LogAndPace(P, "", 1);
+        if (state_.PlayerType[P] != "C") {
+            promptPerson(P);
+            return;
+        }
+        moves_.MakeChosenMove(P);
+        moves_.applyExtraTurn();
+    }
+}
+
+int TurnDriver::drawThrow(int player) {
+    int value = 0;
+    for (int draw = 1; draw <= 10; ++draw) {
+        value = dice_.draw();
+        if (value != state_.FrequentFace[player]) {
+            break;
+        }
+    }
+    return value;
+}
+
+void TurnDriver::countThrow(int player, int face) {
+    const int count = ++state_.ThrowCount[player][face];
+    SetCountColumn(state_.DiceCount[face], player, RightAligned2(count));
+}
+
+void TurnDriver::ThrowDice() {
+    const int P = state_.CurrentPlayer;
+    auto& dice = state_.DiceThrow;
+    dice[1] = dice[2] = dice[3] = 0;
+    const int s = 3 * P;
+    for (int n = 1; n <= 3; ++n) {
+        dice[n] = static_cast<int16_t>(drawThrow(P));
+        ShowDie(state_, s + n - 1, DieText(dice[n]));
+        if (dice[n] != 6) {
+            break;
+        }
+        if (n == 3) {
+            dice[1] = dice[2] = dice[3] = 0; // three sixes: the turn is lost
+            return;
+        }
+    }
+    if (pacer_.logWanted() || state_.PlayerPaused[P] == state_.FlagYes) {
+        std::string t;
+        for (int i = 0; i < 3; ++i) {
+            t += ' ';
+            t += state_.DiceNum[s + i];
+            t += ' ';
+        }
+        pacer_.LogAndPace(P, "Dice throw : " + t, 2);
+    }
+    for (int n = 1; n <= 3; ++n) {
+        if (dice[n] != 0) {
+            countThrow(P, dice[n]);
+        }
+    }
+    int best = 1;
+    for (int face = 2; face <= 6; ++face) {
+        if (state_.ThrowCount[P][face] > state_.ThrowCount[P][best]) {
+            best = face;
+        }
+    }
+    state_.FrequentFace[P] = static_cast<int16_t>(best);
+}
+
+void TurnDriver::CheckFinished() {
+    const int P = state_.CurrentPlayer;
+    if (state_.PieceSquares[P] != "57,57,57,57") {
+        return;
+    }
+    ++state_.FinishedCount;
+    state_.FinishPlace[P] = state_.FinishedCount;
+    const std::string place = PlaceText(state_.FinishedCount);
+    pacer_.LogLine(P + 1, "FINISHED " + place);
+    state_.PlayerInfo[P].caption = place + " = Player" + Str(P + 1);
+}
+
+void TurnDriver::endOfGame() {
+    for (int i = 0; i < 4; ++i) {
+        if (!state_.PlayerInfo[i].caption.empty() && state_.PlayerInfo[i].caption[0] == 'P') {
+            state_.PlayerInfo[i].caption = "LAST = Player" + Str(i + 1);
+            pacer_.LogLine(i + 1, "FINISHED LAST");
+            pacer_.LogLine(-1, "GAME ENDED IN" + Str(state_.TurnCount) + " TURNS");
+            break;
+        }
+    }
+    const bool again = host_.askYesNo("Game finished, restart?");
+    pacer_.checkStop();
+    if (!again) {
+        services_.endProgram();
+        return;
+    }
+    state_.RestartPending = state_.FlagNo;
+    host_.clearLog();
+    pacer_.LogLine(-1, "NEW GAME");
+    ResetBoard();
+    state_.CurrentPlayer = -1;
+}
+
+void TurnDriver::ResetBoard() {
+    for (int p = 0; p < 4; ++p) {
+        for (int k = 0; k < 4; ++k) {
+            const int s = PieceSquare(state_, p, k);
+            if (s >= 0 && s < SquareTotal) {
+                ClearSquareMark(state_, s);
+                state_.Piece[s].picture = Picture::Blank;
+                state_.Piece[s].caption.clear();
+            }
+            const int y = YardSquare(p, k);
+            state_.Piece[y].caption = DieText(k + 1);
+            state_.Piece[y].picture = PiecePicture(p);
+            MarkSquare(state_, y, p, 1);
+        }
+    }
+    PlaceAllInYards(state_);
+    for (int p = 0; p < 4; ++p) {
+        state_.FinishPlace[p] = 0;
+        if (state_.PlayerEnabled[p] == state_.FlagYes) {
+            state_.PlayerInfo[p].caption = "PLAYER" + Str(p + 1);
+        }
+        if (state_.PlayerEnabled[p] == state_.FlagNo) {
+            state_.PlayerTypePicture[p].visible = false;
+            state_.PlayerInfo[p].caption = "NOT PLAYING";
+            for (int k = 0; k < 4; ++k) {
+                state_.Piece[YardSquare(p, k)].visible = false;
+            }
+        }
+        for (int face = 1; face <= 6; ++face) {
+            state_.ThrowCount[p][face] = 0;
+        }
+    }
+    for (int p = 0; p < 4; ++p) {
+        TypePictureView& picture = state_.PlayerTypePicture[p];
+        if (state_.PlayerType[p] != "H") {
+            picture.picture = Picture::Computer;
+            picture.toolTip = "Computer to play for this Player";
+        } else {
+            picture.picture = Picture::Human;
+            picture.toolTip = "Human to play for this Player";
+            state_.PlayerPaused[p] = state_.FlagNo;
+        }
+    }
+    state_.FinishedCount = 0;
+    state_.TurnCount = 0;
+    state_.AwaitingStart = state_.FlagNo;
+    for (int square : {57, 63, 69, 75}) {
+        state_.Piece[square].picture = Picture::WonPos;
+        state_.Piece[square].fontBold = false;
+    }
+    moves_.hidePreview();
+    waitingForPerson_ = false;
+    host_.setCommandLineText("");
+    host_.setCommandLineColor(static_cast<Rgb>(Val(state_.CommandlineTag)));
+}
+
+void TurnDriver::ResetPlayer(int player) {
+    for (int k = 0; k < 4; ++k) {
+        const int s = PieceSquare(state_, player, k);
+        if (s >= 0 && s < SquareTotal) {
+            state_.SquareCount[s] = 0;
+            state_.SquareOwner[s] = -1;
+            ClearSquareMark(state_, s);
+            const bool finalSquare = s == 57 || s == 63 || s == 69 || s == 75;
+            state_.Piece[s].picture = finalSquare ? Picture::WonPos : Picture::Blank;
+            if (s >= 52 && s <= 75) {
+                state_.Piece[s].backColor = state_.PlayerColor[player];
+            } else if (const int owner = StartSquareOwner(s); owner >= 0) {
+                state_.Piece[s].backColor = state_.PlayerColor[owner];
+            }
+            state_.Piece[s].caption.clear();
+        }
+        const int y = YardSquare(player, k);
+        state_.Piece[y].caption = DieText(k + 1);
+        state_.SquareCount[y] = 1;
+        state_.Piece[y].picture = PiecePicture(player);
+        state_.SquareOwner[y] = static_cast<int16_t>(player);
+        MarkSquare(state_, y, player, 1); // so a click on the piece in its yard finds it
+    }
+    for (int face = 1; face <= 6; ++face) {
+        SetCountColumn(state_.DiceCount[face], player, " .");
+    }
+    state_.PieceSquares[player] = InitialPieceSquares(player);
+}
+
+} // namespace ruvo

@@ -1,0 +1,59 @@
+#pragma once
+// The turn driver: round after round it serves the requests commands have left, checks for the
+// end of the game, gives the turn to the next player taking part, throws the dice and plays the
+// computer's moves; it returns whenever a person must move.
+#include "engine/DiceSource.h"
+#include "engine/GameHost.h"
+#include "engine/GameState.h"
+#include "engine/Pacer.h"
+#include "moves/MoveExecutor.h"
+
+#include <functional>
+
+namespace ruvo {
+
+class TurnDriver {
+public:
+    // Services of the game the driver calls at the top of a round.
+    struct Services {
+        std::function<bool()> serveSave;    // the save step; true when a game was written
+        std::function<bool()> serveLoad;    // a load asked for while the driver ran; false: stop
+        std::function<void()> endProgram;   // No to a new game at the end
+    };
+
+    TurnDriver(GameState& state, GameHost& host, Pacer& pacer, MoveExecutor& moves,
+               DiceSource& dice, Services services)
+        : state_(state), host_(host), pacer_(pacer), moves_(moves), dice_(dice),
+          services_(std::move(services)) {}
+
+    // Runs rounds until a person must move or the game ends. Never entered while it runs.
+    void RunTurns();
+    bool running() const { return running_; }
+    // The game waits for the current player, a person, to complete its move.
+    bool waitingForPerson() const { return waitingForPerson_; }
+    void setWaitingForPerson(bool waiting) { waitingForPerson_ = waiting; }
+
+    void ThrowDice();
+    void CheckFinished();
+    void ResetBoard();
+    void ResetPlayer(int player);
+
+    // Shows the prompt for the person to move.
+    void promptPerson(int player);
+
+private:
+    int drawThrow(int player);
+    void countThrow(int player, int face);
+    void endOfGame();
+
+    GameState& state_;
+    GameHost& host_;
+    Pacer& pacer_;
+    MoveExecutor& moves_;
+    DiceSource& dice_;
+    Services services_;
+    bool running_ = false;
+    bool waitingForPerson_ = false;
+};
+
+} // namespace ruvo

@@ -1,0 +1,193 @@
+#include "moves/MoveGenerator.h"
+
+#include "board/BoardState.h"
+#include "engine/Text.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace ruvo {
+
+namespace {
+
+// The piece numbers (1..4) of each ordered triple, in list order.
+constexpr int8_t Triples[24][3] = {
+    {1, 2, 3}, {1, 2, 4}, {1, 3, 2}, {1, 3, 4}, {1, 4, 2}, {1, 4, 3}, {2, 1, 3}, {2, 1, 4},
+    {2, 3, 1}, {2, 3, 4}, {2, 4, 1}, {2, 4, 3}, {3, 1, 2}, {3, 1, 4}, {3, 2, 1}, {3, 2, 4},
+    {3, 4, 1}, {3, 4, 2}, {4, 1, 2}, {4, 1, 3}, {4, 2, 1}, {4, 2, 3}, {4, 3, 1}, {4, 3, 2}};
+
+bool Allowed(int limit, int amount) {
+    return limit < 0 ? (amount >= 6 && amount <= -limit) : amount <= limit;
+}
+
+uint32_t Packed(const std::array<int8_t, 4>& amounts) {
+    uint32_t packed;
+    std::memcpy(&packed, amounts.data(), sizeof packed);
+    return packed;
+}
+
+// Path positions 1..57 of the player at which an opponent block stands (two or more pieces of
+// one other player), as bits.
+uint64_t BlockedPositions(const GameState& state, int player) {
+    uint64_t blocked = 0;
+    for (int other = 0; other < 4; ++other) {
+        if (other == player) {
+            continue;
+        }
+        for (int k = 0; k < 4; ++k) {
+            const int position = PiecePosition(state, other, k);
+            if (position < 1 || position > 51) {
+                continue; // home columns and yards are never on another player's path
+            }
+            const int square = PathSquare(other, position);
+            if (state.SquareCount[square] < 2 || state.SquareOwner[square] == player) {
+                continue;
+            }
+            const int mine = (square - 13 * player + 52) % 52;
+            if (mine >= 1) {
+                blocked |= uint64_t{1} << mine;
+            }
+        }
+    }
+    return blocked;
+}
+
+} // namespace
+
+void FillPieceTriples(GameState& state) {
+    for (int t = 0; t < 24; ++t) {
+        state.PieceTriples[t + 1] = {static_cast<char>('0' + Triples[t][0]), 'A',
+                                     static_cast<char>('0' + Triples[t][1]), 'B',
+                                     static_cast<char>('0' + Triples[t][2]), 'C'};
+    }
+}
+
+void ComputeMoveLimits(GameState& state, int player) {
+    const uint64_t blocked = BlockedPositions(state, player);
+    for (int k = 0; k < 4; ++k) {
+        const int q = PiecePosition(state, player, k);
+        const int start = q > 75 ? 1 : q;
+        int last = HomePosition;
+        if (start >= 0 && start <= HomePosition) {
+            const uint64_t ahead = blocked >> start;
+            if (ahead != 0) {
+                last = start + std::countr_zero(ahead) - 1;
+            }
+        }
+        state.MoveLimit[player][k] = static_cast<int16_t>(q <= 75 ? last - q : -(last + 5));
+    }
+}
+
+void AddMoveCombination(GameState& state, int player, int first, int second, int third) {
+    const int amounts[3] = {first, second, third};
+    for (const auto& triple : Triples) {
+        MoveEntry entry;
+        bool legal = true;
+        for (int i = 0; i < 3 && legal; ++i) {
+            if (amounts[i] == 0) {
+                continue;
+            }
+            const int piece = triple[i] - 1;
+            legal = Allowed(state.MoveLimit[player][piece], amounts[i]);
+            entry.amount[piece] = static_cast<int8_t>(amounts[i]);
+        }
+        if (!legal) {
+            continue;
+        }
+        const uint32_t block = Packed(entry.amount);
+        bool known = false;
+        for (int n = 2; n <= state.PossibleMoveCount && !known; ++n) {
+            known = Packed(state.PossibleMoves[n].amount) == block;
+        }
+        if (!known && state.PossibleMoveCount + 1 < MaxMoveEntries) {
+            state.PossibleMoves[++state.PossibleMoveCount] = entry;
+        }
+    }
+}
+
+void ListPossibleMoves(GameState& state, int player) {
+    state.PossibleMoveCount = 1;
+    const int d1 = state.DiceThrow[1];
+    const int d2 = state.DiceThrow[2];
+    const int d3 = state.DiceThrow[3];
+    AddMoveCombination(state, player, d1, d2, d3);
+    if (d3 == 0 && d2 != 0) {
+        AddMoveCombination(state, player, d1 + d2, 0, 0);
+    }
+    if (d3 != 0 && d2 != 0) {
+        AddMoveCombination(state, player, d1 + d2 + d3, 0, 0);
+        AddMoveCombination(state, player, d1 + d2, d3, 0);
+        AddMoveCombination(state, player, d1, d2 + d3, 0);
+        AddMoveCombination(state, player, d1 + d3, d2, 0);
+    }
+    if (state.PossibleMoveCount < 2) {
+        return;
+    }
+    int position[4];
+    for (int k = 0; k < 4; ++k) {
+        position[k] = PiecePosition(state, player, k);
+    }
+    for (int n = 2; n <= state.PossibleMoveCount; ++n) {
+        MoveEntry& entry = state.PossibleMoves[n];
+        for (int k = 0; k < 4; ++k) {
+            const int m = entry.amount[k];
+            const int q = position[k];
+            entry.destination[k] = static_cast<int8_t>((q > 75 && m >= 6) ? m - 5 : q + m);
+        }
+    }
+}
+
+void BuildPieceOptions(GameState& state, int player) {
+    (void)player;
+    for (int k = 0; k < 4; ++k) {
+        PieceOption byAmount[19] = {};
+        for (int n = 2; n <= state.PossibleMoveCount; ++n) {
+            const MoveEntry& entry = state.PossibleMoves[n];
+            const int m = entry.amount[k];
+            if (m >= 0 && m <= 18) {
+                byAmount[m] = {entry.amount[k], entry.destination[k]};
+            }
+        }
+        int count = 0;
+        auto& options = state.PieceOptions[k];
+        for (int m = 1; m <= 18; ++m) {
+            if (byAmount[m].amount != 0) {
+                options[++count] = byAmount[m];
+            }
+        }
+        for (int i = count + 1; i <= 54; ++i) {
+            options[i] = PieceOption{};
+        }
+        state.PieceOptionCount[k] = static_cast<int16_t>(count);
+    }
+}
+
+std::string MoveEntryText(const GameState& state, int n) {
+    if (n == 1) {
+        return PossibleMovesTitle;
+    }
+    if (n < 2 || n > state.PossibleMoveCount) {
+        return "";
+    }
+    const MoveEntry& entry = state.PossibleMoves[n];
+    std::string text;
+    text.reserve(30);
+    for (const auto* block : {&entry.amount, &entry.destination}) {
+        for (int k = 0; k < 4; ++k) {
+            text += ' ';
+            text += TwoDigits((*block)[k]);
+            text += ' ';
+        }
+    }
+    // The template " 00  00  00  00" has no space after the last field of each block.
+    text.erase(31, 1);
+    text.erase(15, 1);
+    return text;
+}
+
+std::string PieceOptionText(const PieceOption& option) {
+    return TwoDigits(option.amount) + "," + TwoDigits(option.destination);
+}
+
+} // namespace ruvo
