@@ -1,0 +1,125 @@
+#include "files/DelimitedReader.h"
+#include "files/DelimitedWriter.h"
+
+#include "FileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace ruvo {
+namespace {
+
+using test::ExpectFault;
+
+TEST(DelimitedReader, ReadsItemsWhateverLinesTheyStandOn) {
+    DelimitedReader in("f", "\"Speed Factor\",30,1\r\n\"a, b\" , x y ,-7\r\n+5,\r\n\r\n");
+    EXPECT_EQ(in.ReadText("label"), "Speed Factor");
+    EXPECT_EQ(in.ItemLine(), 1);
+    EXPECT_EQ(in.ReadInteger("speed"), 30);
+    EXPECT_FALSE(in.ItemEndedLine());
+    EXPECT_EQ(in.ReadInteger("sound"), 1);
+    EXPECT_TRUE(in.ItemEndedLine());
+    EXPECT_EQ(in.ReadText("quoted"), "a, b");
+    EXPECT_EQ(in.ItemLine(), 2);
+    EXPECT_EQ(in.ReadText("unquoted"), "x y");
+    EXPECT_EQ(in.ReadInteger("negative"), -7);
+    EXPECT_EQ(in.ReadInteger("signed"), 5);
+    EXPECT_EQ(in.ItemLine(), 3);
+    // The comma before the line end leaves an empty item there, and a blank line is one too.
+    EXPECT_EQ(in.ReadText("empty"), "");
+    EXPECT_EQ(in.ItemLine(), 3);
+    EXPECT_EQ(in.ReadText("blank line"), "");
+    EXPECT_EQ(in.ItemLine(), 4);
+    EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(DelimitedReader, KeepsBlanksOnlyInsideQuotes) {
+    DelimitedReader in("f", "\"  ab \",   ab  \r\n");
+    EXPECT_EQ(in.ReadText("quoted"), "  ab ");
+    EXPECT_EQ(in.ReadText("unquoted"), "ab");
+}
+
+TEST(DelimitedReader, MixesRawLinesAndItemsOverAnyLineEnd) {
+    DelimitedReader in("f", "1,2\r\nhello, \"world\" \nlast line\r\n-32768,2147483647\r\n 3");
+    EXPECT_EQ(in.ReadInteger("a"), 1);
+    EXPECT_EQ(in.ReadInteger("b"), 2);
+    EXPECT_EQ(in.ReadLine("raw"), "hello, \"world\" ");
+    EXPECT_EQ(in.ItemLine(), 2);
+    EXPECT_EQ(in.ReadLine("raw"), "last line");
+    EXPECT_EQ(in.ItemLine(), 3);
+    EXPECT_EQ(in.ReadInteger("lowest"), -32768);
+    EXPECT_EQ(in.ReadLong("highest"), 2147483647);
+    EXPECT_EQ(in.ReadInteger("no line end"), 3);
+    EXPECT_EQ(in.ItemLine(), 5);
+    EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(DelimitedReader, RefusesWhatIsNotANumber) {
+    const auto integer = [](const char* bytes) {
+        return [bytes] { DelimitedReader("f", bytes).ReadInteger("n"); };
+    };
+    ExpectFault(integer("abc\r\n"), 1, "text where a number belongs (n)");
+    ExpectFault(integer("\"5\"\r\n"), 1, "quoted text where a number belongs");
+    ExpectFault(integer("5x"), 1, "text where a number belongs");
+    ExpectFault(integer("1.5"), 1, "text where a number belongs");
+    ExpectFault(integer("- 5"), 1, "text where a number belongs");
+    ExpectFault(integer("+"), 1, "text where a number belongs");
+    ExpectFault(integer(",1"), 1, "text where a number belongs");
+    ExpectFault(integer("32768"), 1, "outside -32768..32767");
+    ExpectFault(integer("-32769"), 1, "outside -32768..32767");
+    ExpectFault(integer("99999999999999999999"), 1, "outside -32768..32767");
+    ExpectFault([] { DelimitedReader("f", "2147483648").ReadLong("n"); }, 1,
+                "outside -2147483648..2147483647");
+    ExpectFault(
+        [] {
+            DelimitedReader in("f", "1\r\n7");
+            in.ReadInteger("flag", 0, 1);
+            in.ReadInteger("flag", 0, 1);
+        },
+        2, "flag must be 0 or 1, not 7");
+    ExpectFault([] { DelimitedReader("f", "31").ReadInteger("speed", 1, 30); }, 1,
+                "speed must be 1..30, not 31");
+}
+
+TEST(DelimitedReader, RefusesBrokenItemsAtTheirLine) {
+    ExpectFault(
+        [] {
+            DelimitedReader in("f", "1,2\r\n");
+            in.ReadInteger("a");
+            in.ReadInteger("b");
+            in.ReadInteger("c");
+        },
+        2, "the file ends early: c is missing");
+    ExpectFault([] { DelimitedReader("f", "").ReadLine("line 1"); }, 1, "ends early");
+    ExpectFault(
+        [] {
+            DelimitedReader in("f", "1\n\"abc\r\n\"");
+            in.ReadInteger("a");
+            in.ReadText("b");
+        },
+        2, "no closing quote");
+    ExpectFault([] { DelimitedReader("f", "\"ab\"c,1").ReadText("t"); }, 1,
+                "text follows the closing quote");
+    ExpectFault([] { DelimitedReader("f", "a\"b\",1").ReadText("t"); }, 1,
+                "double quote inside an unquoted item");
+}
+
+TEST(DelimitedWriter, WritesRecordsTheReaderReadsBack) {
+    DelimitedWriter out;
+    out.Text("Speed Factor").Integer(30).Integer(1).EndRecord();
+    out.Integer(-1).EndRecord();
+    out.Text(" 76,77 ").EndRecord();
+    out.Line("raw, \"text\"");
+    EXPECT_EQ(out.Bytes(), "\"Speed Factor\",30,1\r\n-1\r\n\" 76,77 \"\r\nraw, \"text\"\r\n");
+
+    DelimitedReader in("f", out.Bytes());
+    EXPECT_EQ(in.ReadText("a"), "Speed Factor");
+    EXPECT_EQ(in.ReadInteger("b"), 30);
+    EXPECT_EQ(in.ReadInteger("c"), 1);
+    EXPECT_EQ(in.ReadInteger("d"), -1);
+    EXPECT_EQ(in.ReadText("e"), " 76,77 ");
+    EXPECT_EQ(in.ReadLine("f"), "raw, \"text\"");
+    EXPECT_TRUE(in.AtEnd());
+}
+
+} // namespace
+} // namespace ruvo

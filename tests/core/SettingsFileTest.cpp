@@ -1,0 +1,272 @@
+#include "files/SettingsFile.h"
+
+#include "board/BoardGeometry.h"
+#include "engine/Text.h"
+#include "files/FileError.h"
+
+#include "FileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <utility>
+
+namespace ruvo {
+namespace {
+
+using test::ExpectFault;
+using test::SplitLines;
+using test::WithLine;
+
+const std::string DefaultPath = std::string(RUVO_SOURCE_DIR) + "/data/ruvo.cfg";
+constexpr int FirstGridLine = 8;    // grid row r is on line 7 + r
+constexpr int FirstRecordLine = 23; // square record i is on line 23 + i
+
+std::string DefaultBytes() {
+    return test::ReadBytes(DefaultPath);
+}
+
+Settings ParseBytes(const std::string& bytes) {
+    return SettingsFile::Parse("ruvo.cfg", bytes);
+}
+
+// The default file with the grid cell of (column, row) replaced by two characters.
+std::string WithCell(int column, int row, const std::string& cell) {
+    const std::string bytes = DefaultBytes();
+    const int line = FirstGridLine - 1 + row;
+    std::string text = SplitLines(bytes).at(static_cast<size_t>(line - 1));
+    text.replace(static_cast<size_t>(2 * column), 2, cell);
+    return WithLine(bytes, line, text);
+}
+
+std::pair<int, int> Cell(const Settings& settings, int square) {
+    return {settings.SquareCol[square], settings.SquareRow[square]};
+}
+
+std::string WithRecord(int square, const std::string& record) {
+    return WithLine(DefaultBytes(), FirstRecordLine + square, record);
+}
+
+TEST(SettingsFile, DefaultFileLoads) {
+    const Settings settings = SettingsFile::Load(DefaultPath);
+    EXPECT_EQ(settings.SpeedFactor, 20);
+    EXPECT_EQ(settings.SoundOn, 1);
+    EXPECT_EQ(settings.PlayerType, (std::array<std::string, 4>{"H", "C", "C", "C"}));
+    EXPECT_EQ(settings.PlayerEnabled, (std::array<int16_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(settings.PlayerPaused, (std::array<int16_t, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(settings.SquareCol[0], 1);
+    EXPECT_EQ(settings.SquareRow[0], 7);
+    // The cells the window build takes its corners from.
+    EXPECT_EQ(Cell(settings, 24), std::make_pair(15, 7));
+    EXPECT_EQ(Cell(settings, 37), std::make_pair(9, 15));
+    EXPECT_EQ(settings.SquareCol[63], 8); // the centre cell (8, 8) stays free
+    EXPECT_EQ(settings.SquareRow[57], 8);
+    for (const std::string& record : settings.SquareRecords) {
+        EXPECT_EQ(record.size(), 11u);
+    }
+    EXPECT_EQ(test::SplitLines(DefaultBytes()).size(), 123u);
+    EXPECT_EQ(DefaultBytes().find('\n'), DefaultBytes().find("\r\n") + 1);
+}
+
+TEST(SettingsFile, DefaultGridPlacesEverySquareExactlyOnce) {
+    const std::vector<std::string> lines = SplitLines(DefaultBytes());
+    std::map<int, int> seen;
+    for (int row = 1; row <= 15; ++row) {
+        const std::string& line = lines.at(static_cast<size_t>(FirstGridLine - 2 + row));
+        for (int column = 1; column <= 15; ++column) {
+            const std::string cell = line.substr(static_cast<size_t>(2 * column), 2);
+            if (cell != "  ") {
+                ++seen[static_cast<int>(Val(cell))];
+            }
+        }
+    }
+    ASSERT_EQ(seen.size(), static_cast<size_t>(SquareTotal));
+    for (const auto& [square, times] : seen) {
+        EXPECT_EQ(times, 1) << "square " << square;
+    }
+}
+
+TEST(SettingsFile, DefaultFileCarriesEveryPlayerAlongItsPath) {
+    const Settings settings = SettingsFile::Load(DefaultPath);
+    std::set<std::pair<int, int>> cells;
+    for (int square = 0; square < SquareTotal; ++square) {
+        cells.insert({settings.SquareCol[square], settings.SquareRow[square]});
+    }
+    EXPECT_EQ(cells.size(), static_cast<size_t>(SquareTotal));
+
+    for (int player = 0; player < 4; ++player) {
+        for (int position = 1; position <= HomePosition; ++position) {
+            const int square = BoardSquare(player, position);
+            const std::string& record = settings.SquareRecords[square];
+            EXPECT_EQ(Val(record.substr(2 * player + 3, 2)), position)
+                << "player " << player << " position " << position;
+            EXPECT_EQ(record.substr(1, 2), "  ");
+            if (position > 1) {
+                // Each step of the path goes to a neighbouring cell.
+                const int before = BoardSquare(player, position - 1);
+                EXPECT_LE(std::abs(settings.SquareCol[square] - settings.SquareCol[before]), 1);
+                EXPECT_LE(std::abs(settings.SquareRow[square] - settings.SquareRow[before]), 1);
+            }
+        }
+        for (int piece = 0; piece < 4; ++piece) {
+            const int yard = YardSquare(player, piece);
+            const std::string& record = settings.SquareRecords[yard];
+            EXPECT_EQ(record.substr(1, 2), DieText(player) + "1") << yard;
+            EXPECT_EQ(Val(record.substr(2 * player + 3, 2)), yard);
+            // The yard lies in its player's corner of the board.
+            const int left = player == 0 || player == 3 ? 1 : 10;
+            const int top = player <= 1 ? 1 : 10;
+            EXPECT_GE(settings.SquareCol[yard], left);
+            EXPECT_LE(settings.SquareCol[yard], left + 5);
+            EXPECT_GE(settings.SquareRow[yard], top);
+            EXPECT_LE(settings.SquareRow[yard], top + 5);
+        }
+    }
+}
+
+TEST(SettingsFile, SpeedOutsideOneToThirtyBecomesThirty) {
+    for (const auto& [text, speed] : std::vector<std::pair<std::string, int>>{
+             {"0", 30}, {"31", 30}, {"-5", 30}, {"1", 1}, {"30", 30}, {"17", 17}}) {
+        const Settings settings =
+            ParseBytes(WithLine(DefaultBytes(), 1, "\"Speed Factor\"," + text + ",0"));
+        EXPECT_EQ(settings.SpeedFactor, speed) << text;
+        EXPECT_EQ(settings.SoundOn, 0);
+    }
+}
+
+TEST(SettingsFile, GridCellsMapToSquaresAndSquareZeroStaysAtColumnOneRowSeven) {
+    // Square 0's own cell blanked: blank cells are square 0 and the last one wins, but
+    // square 0 still ends at (1, 7).
+    Settings settings = ParseBytes(WithCell(1, 7, "  "));
+    EXPECT_EQ(settings.SquareCol[0], 1);
+    EXPECT_EQ(settings.SquareRow[0], 7);
+    settings = ParseBytes(WithCell(15, 15, "00"));
+    EXPECT_EQ(settings.SquareCol[0], 1);
+    EXPECT_EQ(settings.SquareRow[0], 7);
+    // A leading zero, and a square given twice: the later cell counts.
+    settings = ParseBytes(WithCell(6, 7, "05"));
+    EXPECT_EQ(Cell(settings, 5), std::make_pair(6, 7));
+    settings = ParseBytes(WithCell(15, 15, " 5"));
+    EXPECT_EQ(Cell(settings, 5), std::make_pair(15, 15));
+}
+
+TEST(SettingsFile, RecordKeepsLeadingSpacesOnlyWhenQuoted) {
+    std::string bytes = WithRecord(95, "\"   P  00000\"");
+    bytes = WithLine(bytes, FirstRecordLine + 96, "   M  00000000");
+    const Settings settings = ParseBytes(bytes);
+    EXPECT_EQ(settings.SquareRecords[95], "   P  00000");
+    EXPECT_EQ(settings.SquareRecords[96], "M  00000000");
+    // A square record may stand unquoted when it needs no leading spaces.
+    EXPECT_EQ(ParseBytes(WithRecord(1, "S  01402714")).SquareRecords[1], "S  01402714");
+}
+
+TEST(SettingsFile, RefusesEveryKindOfBadFile) {
+    const std::string good = DefaultBytes();
+    const auto parse = [](std::string bytes) { return [bytes] { ParseBytes(bytes); }; };
+    ExpectFault([] { SettingsFile::Load("/nonexistent/ruvo.cfg"); }, 0, "cannot be opened");
+    ExpectFault(parse(""), 1, "ends early");
+    ExpectFault(parse(test::FirstLines(good, 60)), 61, "ends early: square record 38");
+    ExpectFault(parse(test::FirstLines(good, 122)), 123, "square record 100 is missing");
+    ExpectFault(parse(test::FirstLines(good, 14)), 15, "ends early: grid row 8");
+    ExpectFault(parse(WithLine(good, 1, "\"Speed Factor\",fast,1")), 1,
+                "text where a number belongs (the speed factor)");
+    ExpectFault(parse(WithLine(good, 1, "\"Speed Factor\",99999,1")), 1, "outside");
+    ExpectFault(parse(WithLine(good, 1, "\"Speed Factor\",20,2")), 1, "sound flag must be 0 or 1");
+    ExpectFault(parse(WithLine(good, 1, "\"Speed Factor\",20")), 2,
+                "text where a number belongs (the sound flag)");
+    ExpectFault(parse(WithLine(good, 1, "\"Speed Factor\",20,1,1")), 1,
+                "line 1 must hold the speed factor record and nothing else");
+    ExpectFault(parse(WithLine(good, 2, "\"Player Type\",\"H\",\"C\",\"h\",\"C\"")), 2,
+                "player 3's type must be \"H\" or \"C\"");
+    ExpectFault(parse(WithLine(good, 3, "\"Player Enabled\",1,0,0,0")), 3,
+                "at least two players must be enabled");
+    ExpectFault(parse(WithLine(good, 3, "\"Player Enabled\",1,1,-1,1")), 3,
+                "player 3's enabled flag must be 0 or 1");
+    ExpectFault(parse(WithLine(good, 4, "\"Player Pause\",0,0,0,2")), 4,
+                "player 4's pause flag must be 0 or 1");
+    ExpectFault(parse(WithLine(good, 4, "\"Player Pause\",0,0,0,0,\"x\"")), 4,
+                "line 4 must hold the player pause record");
+    ExpectFault(parse(WithLine(good, 7, "1,2,3,four,5,6")), 7, "text where a number belongs");
+    ExpectFault(parse(WithLine(good, 7, "1,2,3,4,5,6,7")), 7, "more than six numbers");
+    ExpectFault(parse(WithCell(4, 2, "92")), 9, "row 2, column 4 holds \"92\"");
+    ExpectFault(parse(WithCell(1, 1, "x5")), 8, "not a square number 0..91");
+    ExpectFault(parse(WithCell(15, 7, "-1")), 14, "not a square number 0..91");
+    ExpectFault(parse(WithCell(15, 7, "  ")), 0, "the layout grid never places square 24");
+    ExpectFault(parse(WithRecord(3, "\"T  0342291\"")), 26,
+                "the record of square 3 is shorter than 11 characters");
+    ExpectFault(parse(WithRecord(14, "\"S  14010000\"")), 37,
+                "square 14 must give player 3's path position as 40");
+    ExpectFault(parse(WithRecord(0, "\"T  00382613\"")), 23,
+                "square 0 must give player 2's path position as 39");
+    ExpectFault(parse(WithRecord(57, "\"F  00000000\"")), 80,
+                "square 57 must give player 1's path position as 57");
+    ExpectFault(parse(WithRecord(83, "\"Y  00830000\"")), 106,
+                "square 83 must hold \"11\" in characters 2 and 3");
+    ExpectFault(parse(WithRecord(10, "\"T0110493623\"")), 33,
+                "square 10 must hold \"  \" in characters 2 and 3");
+    ExpectFault(parse(WithRecord(91, "\"Y31000000091")), 114, "no closing quote");
+}
+
+TEST(SettingsFile, SaveRegeneratesTheSettingsAndKeepsTheRest) {
+    test::TempFolder folder;
+    const std::string path = folder.File("ruvo.cfg");
+    const std::string before = WithLine(DefaultBytes(), 1, "\"Speed Factor\",0,1");
+    test::WriteBytes(path, before);
+
+    const Settings loaded = SettingsFile::Load(path);
+    SettingsFile::Save(path, loaded.SpeedFactor, 0, {"H", "C", "C", "H"}, {1, 1, 0, 1},
+                       {0, 1, 0, 0});
+
+    const std::vector<std::string> old = SplitLines(before);
+    const std::vector<std::string> now = SplitLines(test::ReadBytes(path));
+    ASSERT_EQ(now.size(), old.size());
+    EXPECT_EQ(now[0], "\"Speed Factor\",30,0");
+    EXPECT_EQ(now[1], "\"Player Type\",\"H\",\"C\",\"C\",\"H\"");
+    EXPECT_EQ(now[2], "\"Player Enabled\",1,1,0,1");
+    EXPECT_EQ(now[3], "\"Player Pause\",0,1,0,0");
+    EXPECT_EQ(std::vector(now.begin() + 4, now.end()), std::vector(old.begin() + 4, old.end()));
+    EXPECT_EQ(test::ReadBytes(folder.File(SettingsFile::ScratchName)), before);
+
+    const Settings reloaded = SettingsFile::Load(path);
+    EXPECT_EQ(reloaded.PlayerEnabled, (std::array<int16_t, 4>{1, 1, 0, 1}));
+    EXPECT_EQ(reloaded.SquareRecords, loaded.SquareRecords);
+}
+
+TEST(SettingsFile, SaveWritesCrLfLinesWhateverTheOldLineEnds) {
+    test::TempFolder folder;
+    const std::string path = folder.File("ruvo.cfg");
+    test::WriteBytes(path, "a\nb\r\nc\nd\nline five\nlast");
+    SettingsFile::Save(path, 7, 1, {"C", "C", "C", "C"}, {1, 1, 1, 1}, {1, 1, 1, 1});
+    EXPECT_EQ(test::ReadBytes(folder.File(SettingsFile::ScratchName)),
+              "a\r\nb\r\nc\r\nd\r\nline five\r\nlast\r\n");
+    EXPECT_EQ(test::ReadBytes(path), "\"Speed Factor\",7,1\r\n"
+                                     "\"Player Type\",\"C\",\"C\",\"C\",\"C\"\r\n"
+                                     "\"Player Enabled\",1,1,1,1\r\n"
+                                     "\"Player Pause\",1,1,1,1\r\n"
+                                     "line five\r\nlast\r\n");
+}
+
+TEST(SettingsFile, SaveLeavesAFileItCannotRewriteAlone) {
+    test::TempFolder folder;
+    const std::string missing = folder.File("ruvo.cfg");
+    ExpectFault(
+        [&] {
+            SettingsFile::Save(missing, 20, 1, {"H", "C", "C", "C"}, {1, 1, 1, 1}, {});
+        },
+        0, "cannot be opened");
+    EXPECT_FALSE(std::filesystem::exists(missing));
+
+    const std::string shortFile = folder.File("short.cfg");
+    test::WriteBytes(shortFile, "\"Speed Factor\",20,1\r\n\"Player Type\",\"H\"\r\n");
+    ExpectFault(
+        [&] {
+            SettingsFile::Save(shortFile, 20, 1, {"H", "C", "C", "C"}, {1, 1, 1, 1}, {});
+        },
+        3, "fewer than four lines");
+    EXPECT_EQ(test::ReadBytes(shortFile), "\"Speed Factor\",20,1\r\n\"Player Type\",\"H\"\r\n");
+}
+
+} // namespace
+} // namespace ruvo
