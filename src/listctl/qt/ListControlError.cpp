@@ -1,0 +1,4 @@
+#include "listctl/qt/ListControlError.h"
+
+ListControlError::ListControlError(int number, const QString& description)
+    : std::runtime_error(description.toStdString()), m_number(number) {}
