@@ -13,13 +13,32 @@ inline constexpr int AmountMarker = 96;    // control showing the previewed amou
 inline constexpr int TargetMarker = 97;    // control marking the previewed destination
 
 // Board square of a path position of a player.
-int BoardSquare(int player, int position);
+constexpr int BoardSquare(int player, int position) {
+    if (position >= 76) {
+        return position; // yard squares are the same in both numberings
+    }
+    if (player == 0) {
+        return position;
+    }
+    if (player >= 1 && player <= 3) {
+        if (position >= 52) {
+            return position + 6 * player;
+        }
+        const int square = (position + 13 * player) % 52;
+        return square < 0 ? square + 52 : square;
+    }
+    return 0;
+}
 
 // Yard square of piece k of player p.
-constexpr int YardSquare(int player, int piece) { return FirstYardSquare + 4 * player + piece; }
+constexpr int YardSquare(int player, int piece) {
+    return FirstYardSquare + 4 * player + piece;
+}
 
 // Start square of a player: 1, 14, 27, 40.
-constexpr int StartSquare(int player) { return 1 + 13 * player; }
+constexpr int StartSquare(int player) {
+    return 1 + 13 * player;
+}
 
 // Player whose start square s is, or -1.
 constexpr int StartSquareOwner(int square) {

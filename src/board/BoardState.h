@@ -1,20 +1,34 @@
 #pragma once
 // Reading and writing the board part of the game record: piece positions, square records and
 // the occupants of squares.
+#include "board/PathTable.h"
 #include "engine/GameState.h"
 
+#include <array>
 #include <string>
 
 namespace ruvo {
 
-// Path position of piece k of a player, read from its PieceSquares text.
-int PiecePosition(const GameState& state, int player, int piece);
+// Path position of piece k of a player.
+inline int PiecePosition(const GameState& state, int player, int piece) {
+    return state.PieceSquares[player][piece];
+}
 
-// Writes a piece's path position into its PieceSquares text.
-void SetPiecePosition(GameState& state, int player, int piece, int position);
+// Sets a piece's path position.
+inline void SetPiecePosition(GameState& state, int player, int piece, int position) {
+    state.PieceSquares[player][piece] = static_cast<int16_t>(position);
+}
+
+// A player's piece positions as text: four two-digit numbers separated by commas.
+std::string PieceSquaresText(const GameState& state, int player);
+
+// Sets a player's piece positions from such a text.
+void SetPieceSquaresText(GameState& state, int player, const std::string& text);
 
 // Board square the piece stands on.
-int PieceSquare(const GameState& state, int player, int piece);
+inline int PieceSquare(const GameState& state, int player, int piece) {
+    return PathSquare(player, PiecePosition(state, player, piece));
+}
 
 // The player and piece index standing on a square, from its square record; (-1, -1) when empty.
 struct Occupant {
@@ -28,10 +42,6 @@ void MarkSquare(GameState& state, int square, int player, int count);
 
 // Blanks the occupant and count characters of a square record.
 void ClearSquareMark(GameState& state, int square);
-
-// Board square of a path position, from a table (same result as BoardSquare for positions
-// 0..91 and players 0..3).
-int PathSquare(int player, int position);
 
 // Fills SquareCount, SquareOwner and PieceSquares for a new game (every piece in its yard).
 void PlaceAllInYards(GameState& state);

@@ -31,7 +31,6 @@ int MovesCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
     for (int p = 0; p < 4; ++p) {
         const std::string what = "POS" + std::to_string(p);
         const std::vector<int> positions = NumberList::Parse(args[2 + p], what, 4, 4);
-        std::string text;
         for (int k = 0; k < 4; ++k) {
             if (!IsValidPiecePosition(p, k, positions[k])) {
                 throw UsageError(what + ": piece " + std::to_string(k) + " at " +
@@ -39,7 +38,7 @@ int MovesCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
                                  " is neither a path position 1..57 nor its own yard square " +
                                  std::to_string(YardSquare(p, k)));
             }
-            text += (k > 0 ? "," : "") + TwoDigits(positions[k]);
+            state.PieceSquares[p][k] = static_cast<int16_t>(positions[k]);
             const int square = BoardSquare(p, positions[k]);
             if (state.SquareOwner[square] != -1 && state.SquareOwner[square] != p) {
                 throw UsageError(what + ": piece " + std::to_string(k) + " stands on square " +
@@ -49,7 +48,6 @@ int MovesCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
             state.SquareOwner[square] = static_cast<int16_t>(p);
             ++state.SquareCount[square];
         }
-        state.PieceSquares[p] = text;
     }
     for (size_t n = 0; n < throws.size(); ++n) {
         state.DiceThrow[n + 1] = static_cast<int16_t>(throws[n]);

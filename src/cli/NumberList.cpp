@@ -23,7 +23,8 @@ std::vector<int> NumberList::Parse(const std::string& text, const std::string& w
     size_t start = 0;
     for (;;) {
         const size_t comma = text.find(',', start);
-        const std::string part = text.substr(start, comma == std::string::npos ? comma : comma - start);
+        const std::string part =
+            text.substr(start, comma == std::string::npos ? comma : comma - start);
         values.push_back(static_cast<int>(ParseOne(part, what)));
         if (comma == std::string::npos) {
             break;
@@ -31,9 +32,9 @@ std::vector<int> NumberList::Parse(const std::string& text, const std::string& w
         start = comma + 1;
     }
     if (values.size() < minCount || values.size() > maxCount) {
-        const std::string wanted = minCount == maxCount
-                                       ? std::to_string(minCount)
-                                       : std::to_string(minCount) + " to " + std::to_string(maxCount);
+        const std::string wanted =
+            minCount == maxCount ? std::to_string(minCount)
+                                 : std::to_string(minCount) + " to " + std::to_string(maxCount);
         throw UsageError(what + ": '" + text + "' must hold " + wanted + " values");
     }
     return values;

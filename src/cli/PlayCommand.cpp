@@ -142,7 +142,8 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
             playing += settings.PlayerEnabled[p];
         }
         if (playing < 2) {
-            throw UsageError("--enabled: '" + *options.enabled + "' must enable at least two players");
+            throw UsageError("--enabled: '" + *options.enabled +
+                             "' must enable at least two players");
         }
     }
     settings.PlayerType.fill("C");

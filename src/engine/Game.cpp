@@ -14,10 +14,9 @@ namespace ruvo {
 
 namespace {
 
-const char* const DiceCountDesign[7] = {"      P1  P2  P3  P4", "1's   P1  P2  P3  P4",
-                                        "2's   P1  P2  P3  P4", "3's   P1  P2  P3  P4",
-                                        "4's   P1  P2  P3  P4", "5's   P1  P2  P3  P4",
-                                        "6's   P1  P2  P3  P4"};
+const char* const DiceCountDesign[7] = {
+    "      P1  P2  P3  P4", "1's   P1  P2  P3  P4", "2's   P1  P2  P3  P4", "3's   P1  P2  P3  P4",
+    "4's   P1  P2  P3  P4", "5's   P1  P2  P3  P4", "6's   P1  P2  P3  P4"};
 
 // The delay in seconds as Str shows a number: " 0", " 14.5".
 std::string SecondsText(long halfSeconds) {
@@ -177,7 +176,9 @@ void Game::speedChanged(int value) {
     state_.Label1 = SecondsText(state_.WaitDelay) + " secs";
 }
 
-void Game::spaceAtWindow() { state_.DiceHead[0].caption.clear(); }
+void Game::spaceAtWindow() {
+    state_.DiceHead[0].caption.clear();
+}
 
 void Game::RunTurns() {
     guarded([this] { driver_.RunTurns(); });
@@ -219,8 +220,8 @@ void Game::DoCommand(bool typed) {
             menuTag_.clear();
         } else if (word == "LOADGAME") {
             std::string folder = host_.programFolder();
-            const std::string path = FileDialog(false, "Select file to Load Ruvo Game",
-                                                saveFilter(), "", folder);
+            const std::string path =
+                FileDialog(false, "Select file to Load Ruvo Game", saveFilter(), "", folder);
             pacer_.playsound(state_.SndClick);
             if (path.empty()) {
                 return;
@@ -316,12 +317,13 @@ SavedGame Game::savedGame() const {
     game.PlayerType = state_.PlayerType;
     game.PlayerEnabled = state_.PlayerEnabled;
     game.PlayerPaused = state_.PlayerPaused;
-    game.PieceSquares = state_.PieceSquares;
+    for (int p = 0; p < 4; ++p) {
+        game.PieceSquares[p] = PieceSquaresText(state_, p);
+    }
     for (int s = 0; s < SquareTotal; ++s) {
         if (state_.SquareOwner[s] != -1) {
-            game.Squares.push_back(
-                SavedSquare{static_cast<int16_t>(s), state_.SquareOwner[s], state_.SquareCount[s],
-                            state_.Piece[s].Tag});
+            game.Squares.push_back(SavedSquare{static_cast<int16_t>(s), state_.SquareOwner[s],
+                                               state_.SquareCount[s], state_.Piece[s].Tag});
         }
     }
     return game;
@@ -450,7 +452,7 @@ void Game::typedMove(const std::string& line) {
     if (!anyAmount) {
         const size_t second = line.find(separator, first + 1);
         amount = Val(line.substr(first + 1, second == std::string::npos ? std::string::npos
-                                                                         : second - first - 1));
+                                                                        : second - first - 1));
     }
     const long piece = Val(piecePart) - 1;
     if (piece < 0 || piece > 3) {
@@ -541,7 +543,8 @@ void Game::playerOptionsMouseUp(int player) {
         menu.typeCaption = state_.PlayerType[player] == "H" ? "Human" : "Computer";
         menu.enabledCaption =
             state_.PlayerEnabled[player] == state_.FlagYes ? "Playing" : "Not playing";
-        menu.pausedCaption = state_.PlayerPaused[player] == state_.FlagYes ? "Paused" : "Not paused";
+        menu.pausedCaption =
+            state_.PlayerPaused[player] == state_.FlagYes ? "Paused" : "Not paused";
         menu.pausedEnabled = state_.PlayerType[player] != "H";
         const std::string command = host_.popupPlayerMenu(menu);
         pacer_.checkStop();

@@ -89,7 +89,8 @@ struct GameState {
     // Board
     std::array<int16_t, SquareTotal> SquareCount{};
     std::array<int16_t, SquareTotal> SquareOwner{};
-    std::array<std::string, 4> PieceSquares;
+    // Path position of each piece of each player (shown and stored as "76,77,78,79").
+    std::array<std::array<int16_t, 4>, 4> PieceSquares{};
     std::array<int16_t, SquareTotal> SquareCol{};
     std::array<int16_t, SquareTotal> SquareRow{};
     int16_t TileSize = 0;
@@ -105,6 +106,7 @@ struct GameState {
     std::array<std::array<int16_t, 4>, 4> MoveLimit{};
     std::array<MoveEntry, MaxMoveEntries> PossibleMoves{};
     int16_t PossibleMoveCount = 1;
+    std::array<uint64_t, 4> MoveBlockSeen{}; // hashes of the listed move blocks, for speed
     int16_t ChosenMove = -1;
     int16_t MovingPiece = 0;
     std::array<std::array<PieceOption, MaxPieceOptions>, 4> PieceOptions{};
@@ -142,10 +144,10 @@ struct GameState {
     std::array<std::string, 7> DiceCount;
     std::array<LabelView, 4> PlayerInfo;
     std::array<TypePictureView, 4> PlayerTypePicture;
-    std::string Label1;            // the pacing delay shown under the speed slider
-    int16_t SpeedRange = 30;       // the speed slider's position
-    std::string CommandlineTag;    // the command line's own background colour, as Str text
-    bool MovesListVisible = true;  // the moves log is shown
+    std::string Label1;           // the pacing delay shown under the speed slider
+    int16_t SpeedRange = 30;      // the speed slider's position
+    std::string CommandlineTag;   // the command line's own background colour, as Str text
+    bool MovesListVisible = true; // the moves log is shown
 };
 
 } // namespace ruvo

@@ -29,6 +29,13 @@ public:
     void checkStop() const;
     bool logWanted() const { return host_.logWanted(); }
 
+    // LogAndPace with a text made only when someone will see it (the log is shown, or the
+    // player is paused and the line stops the game).
+    template <typename MakeText> void LogAndPaceWith(int p, MakeText makeText, int mode) {
+        const bool paused = p >= 0 && p <= 3 && state_.PlayerPaused[p] == state_.FlagYes;
+        LogAndPace(p, (logWanted() || paused) ? makeText() : std::string(), mode);
+    }
+
 private:
     void stopForSpaceBar(int p);
 

@@ -5,8 +5,8 @@
 namespace ruvo {
 
 RandomDice::RandomDice()
-    : RandomDice(static_cast<uint64_t>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {}
+    : RandomDice(
+          static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())) {}
 
 RandomDice::RandomDice(uint64_t seed)
     : generator_(static_cast<std::mt19937::result_type>(seed ^ (seed >> 32))) {}

@@ -9,7 +9,7 @@ namespace ruvo {
 
 class RandomDice : public DiceSource {
 public:
-    RandomDice();                        // seeded from the time of day
+    RandomDice();                       // seeded from the time of day
     explicit RandomDice(uint64_t seed); // reproducible
     int draw() override;
 

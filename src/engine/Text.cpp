@@ -33,15 +33,13 @@ std::string TwoDigits(int value) {
         value = -value;
     }
     const int lastTwo = value % 100;
-    return std::string{static_cast<char>('0' + lastTwo / 10), static_cast<char>('0' + lastTwo % 10)};
+    return std::string{static_cast<char>('0' + lastTwo / 10),
+                       static_cast<char>('0' + lastTwo % 10)};
 }
 
 std::string DieText(int value) {
-    if (value == 0) {
-        return "0";
-    }
-    const std::string text = Str(value);
-    return text.substr(text.size() - 1);
+    const int digit = (value < 0 ? -value : value) % 10;
+    return std::string(1, static_cast<char>('0' + digit));
 }
 
 std::string RightAligned2(int value) {

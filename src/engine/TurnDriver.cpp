@@ -4,6 +4,7 @@
 #include "engine/DiceDisplay.h"
 #include "engine/Text.h"
 #include "moves/ComputerPlayer.h"
+#include "moves/MoveGenerator.h"
 
 namespace ruvo {
 
@@ -50,6 +51,7 @@ void TurnDriver::promptPerson(int player) {
     host_.setCommandLineColor(state_.PlayerColor[player]);
     host_.setCommandLineText(TurnPrompt);
     host_.focusCommandLine();
+    BuildPieceOptions(state_, player);
     waitingForPerson_ = true;
 }
 
@@ -94,13 +96,14 @@ void TurnDriver::RunTurns() {
             return;
         }
         ++state_.TurnCount;
-        for (int slot = 0; slot < 12; ++slot) {
-            ShowDie(state_, slot, "");
+        for (std::string& die : state_.DiceNum) {
+            die.clear();
         }
         for (auto& head : state_.DiceHead) {
             head.visible = false;
         }
-        state_.CurrentPlayer = static_cast<int16_t>(state_.CurrentPlayer + 1 > 3 ? 0 : state_.CurrentPlayer + 1);
+        state_.CurrentPlayer =
+            static_cast<int16_t>(state_.CurrentPlayer + 1 > 3 ? 0 : state_.CurrentPlayer + 1);
         const int P = state_.CurrentPlayer;
         if (state_.FinishPlace[P] != 0 || state_.PlayerEnabled[P] != yes) {
             continue;
@@ -109,7 +112,9 @@ void TurnDriver::RunTurns() {
         if (state_.FinishPlace[P] != 0) {
             continue;
         }
-        state_.DiceHead[P].caption = "move by";
+        if (state_.DiceHead[P].caption != "move by") {
+            state_.DiceHead[P].caption = "move by";
+        }
         ThrowDice();
         state_.DiceHead[P].visible = true;
         if (state_.DiceThrow[1] == 0) {
@@ -117,7 +122,7 @@ void TurnDriver::RunTurns() {
             state_.DiceHead[P].caption = "no move";
             continue;
         }
-        PrepareTurnMoves(state_, P);
+        PrepareTurnMoves(state_, P, false);
         if (state_.PossibleMoveCount < 2) {
             state_.DiceHead[P].caption = "no move";
             pacer_.LogAndPace(P, "No move", 3);
@@ -155,7 +160,14 @@ int TurnDriver::drawThrow(int player) {
 
 void TurnDriver::countThrow(int player, int face) {
     const int count = ++state_.ThrowCount[player][face];
-    SetCountColumn(state_.DiceCount[face], player, RightAligned2(count));
+    std::string& line = state_.DiceCount[face];
+    const size_t at = 4 * static_cast<size_t>(player) + 6;
+    if (count < 100 && line.size() >= at + 2) {
+        line[at] = count < 10 ? ' ' : static_cast<char>('0' + count / 10);
+        line[at + 1] = static_cast<char>('0' + count % 10);
+    } else {
+        SetCountColumn(line, player, RightAligned2(count));
+    }
 }
 
 void TurnDriver::ThrowDice() {
@@ -199,8 +211,10 @@ void TurnDriver::ThrowDice() {
 
 void TurnDriver::CheckFinished() {
     const int P = state_.CurrentPlayer;
-    if (state_.PieceSquares[P] != "57,57,57,57") {
-        return;
+    for (int position : state_.PieceSquares[P]) {
+        if (position != HomePosition) {
+            return;
+        }
     }
     ++state_.FinishedCount;
     state_.FinishPlace[P] = state_.FinishedCount;
@@ -313,7 +327,9 @@ void TurnDriver::ResetPlayer(int player) {
     for (int face = 1; face <= 6; ++face) {
         SetCountColumn(state_.DiceCount[face], player, " .");
     }
-    state_.PieceSquares[player] = InitialPieceSquares(player);
+    for (int k = 0; k < 4; ++k) {
+        state_.PieceSquares[player][k] = static_cast<int16_t>(YardSquare(player, k));
+    }
 }
 
 } // namespace ruvo

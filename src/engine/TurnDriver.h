@@ -16,9 +16,9 @@ class TurnDriver {
 public:
     // Services of the game the driver calls at the top of a round.
     struct Services {
-        std::function<bool()> serveSave;    // the save step; true when a game was written
-        std::function<bool()> serveLoad;    // a load asked for while the driver ran; false: stop
-        std::function<void()> endProgram;   // No to a new game at the end
+        std::function<bool()> serveSave;  // the save step; true when a game was written
+        std::function<bool()> serveLoad;  // a load asked for while the driver ran; false: stop
+        std::function<void()> endProgram; // No to a new game at the end
     };
 
     TurnDriver(GameState& state, GameHost& host, Pacer& pacer, MoveExecutor& moves,

@@ -3,16 +3,77 @@
 #include "board/BoardState.h"
 #include "moves/MoveGenerator.h"
 
+#include <array>
+#include <cstdint>
+
 namespace ruvo {
 
 namespace {
 
-bool HeldByOpponent(const GameState& state, int player, int position) {
-    const int owner = state.SquareOwner[PathSquare(player, position)];
-    return owner != player && owner != -1;
-}
+// For each player and board square, the path positions 0..91 of that player that lead to it
+// (at most two; -1 marks an unused slot).
+constexpr auto PositionsOfSquare = [] {
+    std::array<std::array<std::array<int8_t, 2>, SquareTotal>, 4> table{};
+    for (auto& player : table) {
+        for (auto& square : player) {
+            square = {-1, -1};
+        }
+    }
+    for (int p = 0; p < 4; ++p) {
+        for (int r = 0; r < SquareTotal; ++r) {
+            const int square = BoardSquare(p, r);
+            if (square >= SquareTotal) {
+                continue; // player 3's positions 74 and 75 lie off the board
+            }
+            auto& slots = table[p][square];
+            slots[slots[0] == -1 ? 0 : 1] = static_cast<int8_t>(r);
+        }
+    }
+    return table;
+}();
 
-int PieceScore(const GameState& state, int player, int oldPos, int newPos) {
+// The path positions 0..91 of a player whose square an opponent holds.
+class OpponentPositions {
+public:
+    OpponentPositions(const GameState& state, int player) {
+        for (int other = 0; other < 4; ++other) {
+            if (other == player) {
+                continue;
+            }
+            for (int k = 0; k < 4; ++k) {
+                const int square = PieceSquare(state, other, k);
+                const int owner = state.SquareOwner[square];
+                if (owner == player || owner == -1) {
+                    continue;
+                }
+                for (int r : PositionsOfSquare[player][square]) {
+                    if (r >= 0) {
+                        bits_[r >> 6] |= uint64_t{1} << (r & 63);
+                    }
+                }
+            }
+        }
+    }
+
+    // How many of the positions from..from+4 (from >= 0) an opponent holds.
+    int countFive(int from) const {
+        const int word = from >> 6;
+        const int shift = from & 63;
+        uint64_t window = bits_[word] >> shift;
+        if (shift > 59 && word == 0) {
+            window |= bits_[1] << (64 - shift);
+        }
+        constexpr uint8_t ones[32] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
+                                      1, 2, 2, 3, 2, 3, 3, 4, 2, 3, 3, 4, 3, 4, 4, 5};
+        return ones[window & 0x1F];
+    }
+
+private:
+    uint64_t bits_[2] = {0, 0};
+};
+
+int PieceScore(const GameState& state, int player, const OpponentPositions& opponents, int oldPos,
+               int newPos) {
     int score = 0;
     if (newPos == HomePosition) {
         score += MoveWeights::ReachHome;
@@ -29,24 +90,12 @@ int PieceScore(const GameState& state, int player, int oldPos, int newPos) {
     if (newPos >= 52) {
         score += MoveWeights::HomeColumn;
     }
-    for (int r = newPos + 1; r <= newPos + 5; ++r) {
-        if (HeldByOpponent(state, player, r)) {
-            score += MoveWeights::OpponentAhead;
-        }
-    }
+    score += MoveWeights::OpponentAhead * opponents.countFive(newPos + 1);
     if (newPos > 5) {
-        for (int r = newPos - 1; r >= newPos - 5; --r) {
-            if (HeldByOpponent(state, player, r)) {
-                score += MoveWeights::OpponentBehindDestination;
-            }
-        }
+        score += MoveWeights::OpponentBehindDestination * opponents.countFive(newPos - 5);
     }
     if (oldPos > 5) {
-        for (int r = oldPos - 1; r >= oldPos - 5; --r) {
-            if (HeldByOpponent(state, player, r)) {
-                score += MoveWeights::OpponentBehindOrigin;
-            }
-        }
+        score += MoveWeights::OpponentBehindOrigin * opponents.countFive(oldPos - 5);
     }
     if (state.SquareCount[PathSquare(player, oldPos)] > 1) {
         score += MoveWeights::BreakStack;
@@ -54,19 +103,32 @@ int PieceScore(const GameState& state, int player, int oldPos, int newPos) {
     return score;
 }
 
-} // namespace
-
-int ScoreMove(const GameState& state, int player, int n) {
+int EntryScore(const GameState& state, int player, const OpponentPositions& opponents,
+               const int (&position)[4], int n) {
     const MoveEntry& entry = state.PossibleMoves[n];
     int score = MoveWeights::Base;
     for (int j = 0; j < 4; ++j) {
-        const int oldPos = PiecePosition(state, player, j);
+        const int oldPos = position[j];
         const int newPos = entry.destination[j];
         if (oldPos != newPos) {
-            score += PieceScore(state, player, oldPos, newPos);
+            score += PieceScore(state, player, opponents, oldPos, newPos);
         }
     }
     return score;
+}
+
+void PiecePositions(const GameState& state, int player, int (&position)[4]) {
+    for (int k = 0; k < 4; ++k) {
+        position[k] = PiecePosition(state, player, k);
+    }
+}
+
+} // namespace
+
+int ScoreMove(const GameState& state, int player, int n) {
+    int position[4];
+    PiecePositions(state, player, position);
+    return EntryScore(state, player, OpponentPositions(state, player), position, n);
 }
 
 void ChooseComputerMove(GameState& state, int player) {
@@ -74,9 +136,12 @@ void ChooseComputerMove(GameState& state, int player) {
         state.ChosenMove = 2;
         return;
     }
+    int position[4];
+    PiecePositions(state, player, position);
+    const OpponentPositions opponents(state, player);
     int best = 0;
     for (int n = 2; n <= state.PossibleMoveCount; ++n) {
-        const int score = ScoreMove(state, player, n);
+        const int score = EntryScore(state, player, opponents, position, n);
         if (n == 2 || score > best) {
             best = score;
             state.ChosenMove = static_cast<int16_t>(n);
@@ -84,7 +149,7 @@ void ChooseComputerMove(GameState& state, int player) {
     }
 }
 
-void PrepareTurnMoves(GameState& state, int player) {
+void PrepareTurnMoves(GameState& state, int player, bool withOptions) {
     ComputeMoveLimits(state, player);
     ListPossibleMoves(state, player);
     if (state.PossibleMoveCount < 2) {
@@ -92,7 +157,9 @@ void PrepareTurnMoves(GameState& state, int player) {
         return;
     }
     ChooseComputerMove(state, player);
-    BuildPieceOptions(state, player);
+    if (withOptions) {
+        BuildPieceOptions(state, player);
+    }
 }
 
 } // namespace ruvo

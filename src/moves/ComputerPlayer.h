@@ -26,7 +26,8 @@ int ScoreMove(const GameState& state, int player, int n);
 void ChooseComputerMove(GameState& state, int player);
 
 // Everything a turn needs after a throw: the move limits, the list, the computer's choice and
-// each piece's options. ChosenMove is -1 when there is no move.
-void PrepareTurnMoves(GameState& state, int player);
+// each piece's options. ChosenMove is -1 when there is no move. The options are only read while
+// a person moves; withOptions false leaves them to be built when a person is prompted.
+void PrepareTurnMoves(GameState& state, int player, bool withOptions = true);
 
 } // namespace ruvo

@@ -24,6 +24,12 @@ int ColouredSquareOwner(int square) {
     return -1;
 }
 
+// Adds a piece number to a square's caption as Str writes it: a space, then the digit.
+void AppendPieceNumber(std::string& caption, int number) {
+    caption += ' ';
+    caption += static_cast<char>('0' + number);
+}
+
 const std::string TurnPrompt = ">Take your turn (enter piece#=moveby)";
 
 } // namespace
@@ -69,7 +75,8 @@ void MoveExecutor::PlacePiece(int player, int position) {
         const int v = captured.player;
         const int k = captured.piece;
         pacer_.playsound(state_.SndCapture);
-        pacer_.LogAndPace(player, "Removed player" + Str(v + 1) + " piece" + Str(k + 1), 2);
+        pacer_.LogAndPaceWith(
+            player, [&] { return "Removed player" + Str(v + 1) + " piece" + Str(k + 1); }, 2);
         if (v >= 0 && v <= 3 && k >= 0 && k <= 3) {
             const int y = YardSquare(v, k);
             state_.Piece[y].caption = DieText(k + 1);
@@ -94,12 +101,12 @@ void MoveExecutor::PlacePiece(int player, int position) {
 void MoveExecutor::RecordPiecePosition(int player, int oldPosition, int newPosition) {
     const int m = state_.MovingPiece;
     SetPiecePosition(state_, player, m, newPosition);
-    state_.Piece[BoardSquare(player, newPosition)].caption += Str(m + 1);
+    AppendPieceNumber(state_.Piece[BoardSquare(player, newPosition)].caption, m + 1);
     SquareView& oldView = state_.Piece[BoardSquare(player, oldPosition)];
     oldView.caption.clear();
     for (int j = 1; j <= 4; ++j) {
         if (PiecePosition(state_, player, j - 1) == oldPosition) {
-            oldView.caption += Str(j);
+            AppendPieceNumber(oldView.caption, j);
         }
     }
     oldView.foreColor = MakeRgb(255, 255, 255);
@@ -159,9 +166,11 @@ void MoveExecutor::MakeChosenMove(int player) {
             label = "Open";
             pacer_.playsound(state_.SndOpen);
         }
-        pacer_.LogAndPace(player, label + (" piece" + Str(j)) + " by" + Str(a), 3);
+        pacer_.LogAndPaceWith(
+            player, [&] { return label + (" piece" + Str(j)) + " by" + Str(a); }, 3);
         if (newPos == HomePosition) {
-            pacer_.LogAndPace(state_.CurrentPlayer, "Piece" + Str(j) + " reached home", 2);
+            pacer_.LogAndPaceWith(
+                state_.CurrentPlayer, [&] { return "Piece" + Str(j) + " reached home"; }, 2);
             pacer_.playsound(state_.SndHome);
             state_.ExtraTurn = state_.FlagYes;
         }

@@ -81,7 +81,14 @@ void ComputeMoveLimits(GameState& state, int player) {
 
 void AddMoveCombination(GameState& state, int player, int first, int second, int third) {
     const int amounts[3] = {first, second, third};
-    for (const auto& triple : Triples) {
+    // Only the pieces that take a non-zero amount shape a move, so when the unused amounts come
+    // last, the triples that share those pieces with the triple before give nothing new.
+    int step = 1;
+    if (third == 0) {
+        step = second == 0 ? 6 : 2;
+    }
+    for (int t = 0; t < 24; t += step) {
+        const auto& triple = Triples[t];
         MoveEntry entry;
         bool legal = true;
         for (int i = 0; i < 3 && legal; ++i) {
@@ -96,10 +103,17 @@ void AddMoveCombination(GameState& state, int player, int first, int second, int
             continue;
         }
         const uint32_t block = Packed(entry.amount);
+        // A block never seen in the list so far is new without comparing it with every entry.
+        const uint32_t hash = (block * 0x9E3779B1u) >> 24;
+        uint64_t& seen = state.MoveBlockSeen[hash >> 6];
+        const uint64_t bit = uint64_t{1} << (hash & 63);
         bool known = false;
-        for (int n = 2; n <= state.PossibleMoveCount && !known; ++n) {
-            known = Packed(state.PossibleMoves[n].amount) == block;
+        if ((seen & bit) != 0) {
+            for (int n = 2; n <= state.PossibleMoveCount && !known; ++n) {
+                known = Packed(state.PossibleMoves[n].amount) == block;
+            }
         }
+        seen |= bit;
         if (!known && state.PossibleMoveCount + 1 < MaxMoveEntries) {
             state.PossibleMoves[++state.PossibleMoveCount] = entry;
         }
@@ -108,6 +122,7 @@ void AddMoveCombination(GameState& state, int player, int first, int second, int
 
 void ListPossibleMoves(GameState& state, int player) {
     state.PossibleMoveCount = 1;
+    state.MoveBlockSeen = {};
     const int d1 = state.DiceThrow[1];
     const int d2 = state.DiceThrow[2];
     const int d3 = state.DiceThrow[3];
@@ -141,22 +156,25 @@ void ListPossibleMoves(GameState& state, int player) {
 void BuildPieceOptions(GameState& state, int player) {
     (void)player;
     for (int k = 0; k < 4; ++k) {
-        PieceOption byAmount[19] = {};
+        uint32_t amounts = 0; // bit m: some move takes this piece m squares
+        int8_t destination[19] = {};
         for (int n = 2; n <= state.PossibleMoveCount; ++n) {
             const MoveEntry& entry = state.PossibleMoves[n];
             const int m = entry.amount[k];
-            if (m >= 0 && m <= 18) {
-                byAmount[m] = {entry.amount[k], entry.destination[k]};
+            if (m >= 1 && m <= 18) {
+                amounts |= uint32_t{1} << m;
+                destination[m] = entry.destination[k]; // a later move with m gives the same
             }
         }
-        int count = 0;
         auto& options = state.PieceOptions[k];
-        for (int m = 1; m <= 18; ++m) {
-            if (byAmount[m].amount != 0) {
-                options[++count] = byAmount[m];
-            }
+        const int previous = state.PieceOptionCount[k];
+        int count = 0;
+        while (amounts != 0) {
+            const int m = std::countr_zero(amounts);
+            amounts &= amounts - 1;
+            options[++count] = PieceOption{static_cast<int8_t>(m), destination[m]};
         }
-        for (int i = count + 1; i <= 54; ++i) {
+        for (int i = count + 1; i <= previous; ++i) {
             options[i] = PieceOption{};
         }
         state.PieceOptionCount[k] = static_cast<int16_t>(count);
