@@ -8,8 +8,16 @@ namespace ruvo {
 
 namespace {
 
-// A short, printable excerpt of an item for fault messages.
-std::string Excerpt(std::string_view text) {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+DelimitedReader::DelimitedReader(std::string fileName, std::string_view bytes)
+    : fileName_(std::move(fileName)), bytes_(bytes) {}
+
+std::string DelimitedReader::Excerpt(std::string_view text) {
     constexpr size_t longest = 20;
     std::string shown(text.substr(0, longest));
     for (char& c : shown) {
@@ -19,15 +27,6 @@ std::string Excerpt(std::string_view text) {
     }
     return "\"" + shown + (text.size() > longest ? "...\"" : "\"");
 }
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
-
-DelimitedReader::DelimitedReader(std::string fileName, std::string_view bytes)
-    : fileName_(std::move(fileName)), bytes_(bytes) {}
 
 void DelimitedReader::Fail(const std::string& fault) const {
     FailAt(itemLine_, fault);

@@ -39,6 +39,9 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
+    // A text as fault messages show it: quoted, control characters as "?", long ones cut.
+    static std::string Excerpt(std::string_view text);
+
     // Throws a FileError for this file at the line of the last item read.
     [[noreturn]] void Fail(const std::string& fault) const;
 

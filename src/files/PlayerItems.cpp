@@ -12,7 +12,8 @@ std::string PlayerItems::Name(int player) {
 std::string PlayerItems::ReadType(DelimitedReader& in, int player) {
     std::string type = in.ReadText(Name(player) + "'s type");
     if (type != "H" && type != "C") {
-        in.Fail(Name(player) + "'s type must be \"H\" or \"C\", not \"" + type + "\"");
+        in.Fail(Name(player) + "'s type must be \"H\" or \"C\", not " +
+                DelimitedReader::Excerpt(type));
     }
     return type;
 }

@@ -42,7 +42,8 @@ std::string ReadPieceSquares(DelimitedReader& in, int player, Occupancy& board) 
     const std::string name = PlayerItems::Name(player);
     std::string text = in.ReadText(name + "'s piece positions");
     if (!IsPositionList(text)) {
-        in.Fail(name + "'s piece positions must read dd,dd,dd,dd, not \"" + text + "\"");
+        in.Fail(name + "'s piece positions must read dd,dd,dd,dd, not " +
+                DelimitedReader::Excerpt(text));
     }
     for (int piece = 0; piece < 4; ++piece) {
         const int position = static_cast<int>(Val(std::string_view(text).substr(3 * piece, 2)));
@@ -65,18 +66,20 @@ SavedSquare ReadSquare(DelimitedReader& in, int square, const Occupancy& board) 
     SavedSquare saved;
     saved.Square = in.ReadInteger("the square number");
     if (saved.Square != square) {
-        in.Fail("the next record must be that of square" + Str(square) + ", not" +
-                Str(saved.Square));
+        in.Fail("the next record must be that of square" + Str(square) + ", not " +
+                std::to_string(saved.Square));
     }
     const int owner = board.owner[square];
     const int count = board.count[square];
     saved.Owner = in.ReadInteger("the owner" + of);
     if (saved.Owner != owner) {
-        in.Fail("the owner" + of + " must be" + Str(owner) + ", not" + Str(saved.Owner));
+        in.Fail("the owner" + of + " must be" + Str(owner) + ", not " +
+                std::to_string(saved.Owner));
     }
     saved.Count = in.ReadInteger("the piece count" + of);
     if (saved.Count != count) {
-        in.Fail("the piece count" + of + " must be" + Str(count) + ", not" + Str(saved.Count));
+        in.Fail("the piece count" + of + " must be" + Str(count) + ", not " +
+                std::to_string(saved.Count));
     }
     saved.Record = in.ReadText("the record" + of);
     const std::string fault = SquareRecordCheck::PathFieldFault(square, saved.Record);

@@ -71,16 +71,20 @@ int CellSquare(std::string_view cell) {
 
 void ReadGrid(DelimitedReader& in, Settings& settings) {
     std::array<bool, SquareTotal> placed{};
+    int rowSevenLine = 0;
     for (int row = 1; row <= GridSize; ++row) {
         const std::string line = in.ReadLine("grid row" + Str(row));
+        if (row == 7) {
+            rowSevenLine = in.ItemLine();
+        }
         for (int column = 1; column <= GridSize; ++column) {
             const size_t start = static_cast<size_t>(2 * column);
             const std::string_view cell =
                 start < line.size() ? std::string_view(line).substr(start, 2) : "";
             const int square = CellSquare(cell);
             if (square < 0) {
-                in.Fail("grid row" + Str(row) + ", column" + Str(column) + " holds \"" +
-                        std::string(cell) + "\", not a square number 0..91");
+                in.Fail("grid row" + Str(row) + ", column" + Str(column) + " holds " +
+                        DelimitedReader::Excerpt(cell) + ", not a square number 0..91");
             }
             settings.SquareCol[square] = static_cast<int16_t>(column);
             settings.SquareRow[square] = static_cast<int16_t>(row);
@@ -92,6 +96,10 @@ void ReadGrid(DelimitedReader& in, Settings& settings) {
     for (int square = 1; square < SquareTotal; ++square) {
         if (!placed[square]) {
             throw FileError(in.FileName(), 0, "the layout grid never places square" + Str(square));
+        }
+        if (settings.SquareCol[square] == 1 && settings.SquareRow[square] == 7) {
+            throw FileError(in.FileName(), rowSevenLine,
+                            "grid row 7, column 1 belongs to square 0, not square" + Str(square));
         }
     }
 }

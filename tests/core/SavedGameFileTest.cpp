@@ -157,6 +157,8 @@ TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
                 "the next record must be that of square 76, not 77");
     ExpectFault(parse(WithLine(fresh, 10, "92,0,1,\"Y0176000000\"")), 10,
                 "must be that of square 76, not 92");
+    ExpectFault(parse(WithLine(fresh, 10, "-1,0,1,\"Y0176000000\"")), 10,
+                "must be that of square 76, not -1");
     ExpectFault(parse(WithLine(fresh, 10, "76,\"0\",1,\"Y0176000000\"")), 10,
                 "quoted text where a number belongs (the owner of square 76)");
     ExpectFault(parse(WithLine(fresh, 10, "76,1,1,\"Y0176000000\"")), 10,

@@ -194,6 +194,7 @@ TEST(SettingsFile, RefusesEveryKindOfBadFile) {
     ExpectFault(parse(WithCell(1, 1, "x5")), 8, "not a square number 0..91");
     ExpectFault(parse(WithCell(15, 7, "-1")), 14, "not a square number 0..91");
     ExpectFault(parse(WithCell(15, 7, "  ")), 0, "the layout grid never places square 24");
+    ExpectFault(parse(WithCell(1, 7, "11")), 14, "column 1 belongs to square 0, not square 11");
     ExpectFault(parse(WithRecord(3, "\"T  0342291\"")), 26,
                 "the record of square 3 is shorter than 11 characters");
     ExpectFault(parse(WithRecord(14, "\"S  14010000\"")), 37,
