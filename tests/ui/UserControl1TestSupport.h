@@ -1,0 +1,93 @@
+#pragma once
+
+// Helpers shared by the list control tests: a list with rows 20 pixels high (300 twips at 15
+// twips per pixel, the offscreen screen's 96 dots per inch) and a look at what its surface
+// shows. Each test row is drawn as a run of solid blocks in a colour of its own, (id, 0, 128),
+// so the id of the row shown at each page position can be read back from the pixels.
+#include "listctl/qt/UserControl1.h"
+
+#include <QImage>
+#include <QList>
+#include <QScrollBar>
+#include <QString>
+#include <QWidget>
+
+namespace listtest {
+
+constexpr int RowTwips = 300;
+constexpr int RowPx = 20;
+
+inline QString blocks(int count = 6) {
+    return QString(count, QChar(0x2588));
+}
+inline QColor rowColor(int id) {
+    return QColor(id, 0, 128);
+}
+
+// A shown list without a frame whose page holds `rows` rows of 20 pixels.
+inline void setUp(UserControl1& list, int rows) {
+    list.setBorderStyle(0);
+    list.setRowHeight(RowTwips);
+    list.setDropDownHeight(rows * RowTwips);
+    list.setEnabled(true);
+    list.setGeometry(0, 0, 240, 100);
+    list.show();
+}
+
+inline void addRows(UserControl1& list, int first, int last) {
+    for (int id = first; id <= last; ++id)
+        list.Additem(blocks(), 0, -1, QString(), rowColor(id));
+}
+
+inline QWidget* surface(UserControl1& list) {
+    return list.findChild<QWidget*>(QStringLiteral("Picture1"));
+}
+inline QScrollBar* scrollBar(UserControl1& list) {
+    return list.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+}
+
+// What the list surface shows, in logical pixels.
+inline QImage shot(UserControl1& list) {
+    return surface(list)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The id of the row drawn at page position k, 0 when none of the test rows is drawn there.
+inline int rowIdAt(const QImage& image, int k) {
+    for (int y = k * RowPx; y < (k + 1) * RowPx && y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.green() == 0 && c.blue() == 128 && c.red() > 0)
+                return c.red();
+        }
+    return 0;
+}
+
+// The ids of the rows drawn at the first `positions` page positions.
+inline QList<int> rowIds(const QImage& image, int positions) {
+    QList<int> ids;
+    for (int k = 0; k < positions; ++k)
+        ids.append(rowIdAt(image, k));
+    return ids;
+}
+
+inline QList<int> range(int first, int last) {
+    QList<int> ids;
+    for (int id = first; id <= last; ++id)
+        ids.append(id);
+    return ids;
+}
+
+// Whether any pixel of page position k has exactly the colour c.
+inline bool rowHasColor(const QImage& image, int k, const QColor& c) {
+    for (int y = k * RowPx; y < (k + 1) * RowPx && y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == c)
+                return true;
+    return false;
+}
+
+inline QColor inverted(const QColor& c) {
+    return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+}
+
+} // namespace listtest
