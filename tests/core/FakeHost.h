@@ -1,0 +1,123 @@
+#pragma once
+// A host for the game in tests: records what the game shows, plays and asks, and answers its
+// questions, menus and file choosers from scripted queues.
+#include "engine/GameHost.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ruvo::test {
+
+class FakeHost : public GameHost {
+public:
+    struct LogEntry {
+        std::string text;
+        int palette = 0;
+    };
+
+    std::vector<LogEntry> log;
+    std::vector<std::string> sounds;
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;             // answers to askYesNo; Yes when empty
+    std::deque<std::string> commandWords; // picks of the command menu
+    std::deque<std::string> playerWords;  // picks of the player menus
+    std::vector<PlayerMenu> playerMenus;  // the player menus as they were opened
+    std::deque<std::string> chosenFiles;  // results of the file chooser
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<long> waits; // every waitOrSpace, in half-seconds
+    std::string commandLineText;
+    Rgb commandLineColor = 0;
+    std::vector<std::pair<std::string, Rgb>> prompts; // text and colour of every prompt shown
+    int focusRequests = 0;
+    int clears = 0;
+    int settingsSaved = 0;
+    int programEnded = 0;
+    std::string helpShown;
+    int aboutShown = 0;
+    std::function<void()> onProcessEvents;
+    std::function<void(long)> onWait;
+
+    void addLogLine(const std::string& text, int paletteEntry) override {
+        log.push_back({text, paletteEntry});
+    }
+    void clearLog() override {
+        log.clear();
+        ++clears;
+    }
+    void processEvents() override {
+        if (onProcessEvents) {
+            onProcessEvents();
+        }
+    }
+    void waitOrSpace(long halfSeconds) override {
+        waits.push_back(halfSeconds);
+        if (onWait) {
+            onWait(halfSeconds);
+        }
+    }
+    void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
+    void message(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& prompt) override {
+        questions.push_back(prompt);
+        if (answers.empty()) {
+            return true;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void setCommandLineText(const std::string& text) override {
+        commandLineText = text;
+        if (!text.empty() && text[0] == '>') {
+            prompts.emplace_back(text, commandLineColor);
+        }
+    }
+    void setCommandLineColor(Rgb color) override { commandLineColor = color; }
+    void focusCommandLine() override { ++focusRequests; }
+    std::string popupCommandMenu() override { return take(commandWords); }
+    std::string popupPlayerMenu(const PlayerMenu& menu) override {
+        playerMenus.push_back(menu);
+        return take(playerWords);
+    }
+    std::string chooseFile(const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return take(chosenFiles);
+    }
+    std::string programFolder() override { return "/games/ruvo"; }
+    void showHelp(const std::string& path) override { helpShown = path; }
+    void showAbout() override { ++aboutShown; }
+    void saveSettings() override { ++settingsSaved; }
+    void endProgram() override { ++programEnded; }
+
+    // Log lines with the given text.
+    int logged(const std::string& text) const {
+        int count = 0;
+        for (const LogEntry& entry : log) {
+            count += entry.text == text ? 1 : 0;
+        }
+        return count;
+    }
+    int played(const std::string& sound) const {
+        int count = 0;
+        for (const std::string& name : sounds) {
+            count += name == sound ? 1 : 0;
+        }
+        return count;
+    }
+
+private:
+    static std::string take(std::deque<std::string>& queue) {
+        if (queue.empty()) {
+            return "";
+        }
+        std::string value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+} // namespace ruvo::test

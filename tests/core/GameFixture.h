@@ -1,0 +1,86 @@
+#pragma once
+// A game on the default board with a recording host and dice drawn from a scripted queue.
+#include "FakeHost.h"
+
+#include "board/BoardState.h"
+#include "engine/DiceSource.h"
+#include "engine/Game.h"
+#include "files/SettingsFile.h"
+#include "moves/ComputerPlayer.h"
+#include "moves/MoveGenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
+namespace ruvo::test {
+
+// Dice that give the draws put into them, in order.
+class QueueDice : public DiceSource {
+public:
+    std::deque<int> draws;
+    int draw() override {
+        if (draws.empty()) {
+            throw std::runtime_error("the test ran out of dice draws");
+        }
+        const int value = draws.front();
+        draws.pop_front();
+        return value;
+    }
+    void add(std::initializer_list<int> values) { draws.insert(draws.end(), values); }
+};
+
+inline Settings DefaultSettings() {
+    static const Settings settings = SettingsFile::Load(RUVO_SOURCE_DIR "/data/ruvo.cfg");
+    return settings;
+}
+
+class GameFixture : public ::testing::Test {
+protected:
+    FakeHost host;
+    QueueDice dice;
+    Game game{host, dice};
+    GameState& state = game.state();
+
+    // Starts up with the default board; types is one letter per player ("HCCC"), enabled one
+    // digit per player ("1111").
+    void startUp(const std::string& types = "CCCC", const std::string& enabled = "1111") {
+        Settings settings = DefaultSettings();
+        for (int p = 0; p < 4; ++p) {
+            settings.PlayerType[p] = std::string(1, types[p]);
+            settings.PlayerEnabled[p] = static_cast<int16_t>(enabled[p] - '0');
+            settings.PlayerPaused[p] = 0;
+        }
+        settings.SpeedFactor = 30;
+        game.startUp(settings);
+    }
+
+    // Moves a piece straight to a path position with the game's own move steps.
+    void place(int player, int piece, int position) {
+        state.MovingPiece = static_cast<int16_t>(piece);
+        const int old = PiecePosition(state, player, piece);
+        game.moves().LiftPiece(player, old);
+        game.moves().PlacePiece(player, position);
+        game.moves().RecordPiecePosition(player, old, position);
+    }
+
+    // Sets the throws of the current turn.
+    void setThrows(int first, int second = 0, int third = 0) {
+        state.DiceThrow = {0, static_cast<int16_t>(first), static_cast<int16_t>(second),
+                           static_cast<int16_t>(third)};
+    }
+
+    void forgetHostRecords() {
+        host.log.clear();
+        host.sounds.clear();
+        host.messages.clear();
+        host.questions.clear();
+        host.waits.clear();
+        host.prompts.clear();
+    }
+};
+
+} // namespace ruvo::test

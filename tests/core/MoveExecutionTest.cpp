@@ -1,0 +1,265 @@
+// Moves on the board: lifting and placing pieces with their captions, colours and records,
+// captures, a person's click preview and typed moves, the dice that stay shown.
+#include "GameFixture.h"
+
+namespace ruvo::test {
+namespace {
+
+class MoveExecutionTest : public GameFixture {
+protected:
+    // Makes the current player a person waiting to spend the given throws.
+    void personToMove(int player, int first, int second = 0, int third = 0) {
+        state.CurrentPlayer = static_cast<int16_t>(player);
+        setThrows(first, second, third);
+        const int values[3] = {first, second, third};
+        for (int i = 0; i < 3; ++i) {
+            state.DiceNum[3 * player + i] = values[i] == 0 ? "" : std::to_string(values[i]);
+        }
+        PrepareTurnMoves(state, player);
+        game.driver().setWaitingForPerson(true);
+        forgetHostRecords();
+    }
+    void stopAtNextRound() {
+        host.onProcessEvents = [this] { game.requestStop(); };
+    }
+};
+
+TEST_F(MoveExecutionTest, OpeningOntoALoneOpponentCapturesIt) {
+    startUp();
+    place(3, 1, 14); // player 4's piece 2 on board square 1, player 1's start square
+    ASSERT_EQ(PieceSquare(state, 3, 1), 1);
+    state.CurrentPlayer = 0;
+    setThrows(6);
+    PrepareTurnMoves(state, 0);
+    forgetHostRecords();
+    game.moves().MakeChosenMove(0);
+    ASSERT_EQ(host.log.size(), 2u);
+    EXPECT_EQ(host.log[0].text, "Open piece 1 by 6");
+    EXPECT_EQ(host.log[1].text, "Removed player 4 piece 2");
+    EXPECT_EQ(host.log[1].palette, 1);
+    EXPECT_EQ(host.sounds, (std::vector<std::string>{"kvtmove.wav", "ruvOpen.wav", "kvtmove.wav",
+                                                     "ruvcap.wav"}));
+    // The captured piece is back in its own yard square, showing its number.
+    const SquareView& yard = state.Piece[89];
+    EXPECT_EQ(yard.caption, "2");
+    EXPECT_EQ(yard.picture, Picture::Piece3);
+    EXPECT_EQ(state.SquareOwner[89], 3);
+    EXPECT_EQ(state.SquareCount[89], 1);
+    EXPECT_EQ(PiecePosition(state, 3, 1), 89);
+    EXPECT_EQ(SquareOccupant(state, 89).player, 3);
+    EXPECT_EQ(SquareOccupant(state, 89).piece, 1);
+    // The start square shows the opener, in its player's colour.
+    EXPECT_EQ(state.Piece[1].caption, " 1");
+    EXPECT_EQ(state.Piece[1].picture, Picture::Piece0);
+    EXPECT_EQ(state.Piece[1].backColor, state.PlayerColor[0]);
+    EXPECT_EQ(state.SquareOwner[1], 0);
+    EXPECT_EQ(state.SquareCount[1], 1);
+    EXPECT_EQ(state.Piece[1].Tag.substr(1, 2), "01");
+    // The yard square it left is empty.
+    EXPECT_EQ(state.Piece[76].caption, "");
+    EXPECT_EQ(state.Piece[76].picture, Picture::Blank);
+    EXPECT_EQ(state.SquareOwner[76], -1);
+    EXPECT_EQ(state.Piece[76].Tag.substr(1, 2), "  ");
+}
+
+TEST_F(MoveExecutionTest, LeavingAStackKeepsTheRestOnTheSquare) {
+    startUp();
+    place(0, 0, 30);
+    place(0, 2, 30);
+    EXPECT_EQ(state.Piece[30].caption, " 1 3");
+    EXPECT_EQ(state.Piece[30].Tag.substr(1, 2), "02");
+    state.CurrentPlayer = 0;
+    setThrows(4);
+    PrepareTurnMoves(state, 0);
+    state.ChosenMove = 2; // piece 1 moves
+    game.moves().MakeChosenMove(0);
+    EXPECT_EQ(state.Piece[30].caption, " 3");
+    EXPECT_EQ(state.Piece[30].picture, Picture::Piece0);
+    EXPECT_EQ(state.SquareCount[30], 1);
+    EXPECT_EQ(state.SquareOwner[30], 0);
+    EXPECT_EQ(state.Piece[30].Tag.substr(1, 2), "01");
+    EXPECT_EQ(state.Piece[34].caption, " 1");
+}
+
+TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesLogsBothAndClearsTheirDice) {
+    startUp();
+    game.speedChanged(28); // a pace of 2 half-seconds
+    place(1, 0, 5);
+    place(1, 1, 10);
+    state.CurrentPlayer = 1;
+    setThrows(6, 2);
+    state.DiceNum[3] = "6";
+    state.DiceNum[4] = "2";
+    PrepareTurnMoves(state, 1);
+    state.ChosenMove = 2;
+    ASSERT_EQ(MoveEntryText(state, 2), " 06  02  00  00 11  12  82  83");
+    forgetHostRecords();
+    std::vector<int> firstPieceDuringWaits;
+    host.onWait = [&](long) {
+        firstPieceDuringWaits.push_back(state.SquareCount[BoardSquare(1, 11)]);
+    };
+    game.moves().MakeChosenMove(1);
+    ASSERT_EQ(host.log.size(), 2u);
+    EXPECT_EQ(host.log[0].text, "Move piece 1 by 6");
+    EXPECT_EQ(host.log[1].text, "Move piece 2 by 2");
+    EXPECT_EQ(host.log[1].palette, 2);
+    EXPECT_EQ(host.waits, (std::vector<long>{2, 2}));
+    // The first piece stands on its destination before the second one is lifted.
+    EXPECT_EQ(firstPieceDuringWaits, (std::vector<int>{0, 1}));
+    EXPECT_EQ(state.DiceNum[3], "");
+    EXPECT_EQ(state.DiceNum[4], "");
+    EXPECT_EQ(state.DiceThrow[1], 6) << "the caller settles the throws";
+}
+
+TEST_F(MoveExecutionTest, APersonWithSixAndThreeMovesTwiceOrOnceWithTheSum) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    place(0, 1, 20);
+    personToMove(0, 6, 3);
+    game.commandLineEnter("1=6");
+    EXPECT_EQ(host.log[0].text, "Move piece 1 by 6");
+    EXPECT_EQ(PiecePosition(state, 0, 0), 16);
+    EXPECT_EQ(state.DiceThrow[1], 3);
+    EXPECT_EQ(state.DiceThrow[2], 0);
+    EXPECT_EQ(state.DiceNum[0], "3");
+    EXPECT_EQ(state.DiceNum[1], "");
+    EXPECT_TRUE(game.waitingForPerson());
+    ASSERT_EQ(host.prompts.size(), 1u);
+    EXPECT_EQ(host.prompts[0].first, ">Take your turn (enter piece#=moveby)");
+    EXPECT_EQ(state.PieceOptionCount[1], 1);
+    EXPECT_EQ(PieceOptionText(state.PieceOptions[1][1]), "03,23");
+
+    // The last throw ends the turn and the driver goes on.
+    stopAtNextRound();
+    game.commandLineEnter("2,3");
+    EXPECT_EQ(PiecePosition(state, 0, 1), 23);
+    EXPECT_FALSE(game.waitingForPerson());
+}
+
+TEST_F(MoveExecutionTest, ASumOfBothThrowsEndsTheTurnAtOnce) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    place(0, 1, 20);
+    personToMove(0, 6, 3);
+    stopAtNextRound();
+    game.commandLineEnter(" 1 = 9 ");
+    EXPECT_EQ(host.log[0].text, "Move piece 1 by 9");
+    EXPECT_EQ(PiecePosition(state, 0, 0), 19);
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_EQ(state.DiceThrow[1], 0);
+}
+
+TEST_F(MoveExecutionTest, ClickPreviewCyclesThroughTheOptionsAndTheRightButtonMoves) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    personToMove(0, 6, 3);
+    // Piece 2 in its yard (square 77) has the options 6 (with 3 on piece 1) and 9.
+    game.squareMouseUp(77, 1);
+    const SquareView& amount = state.Piece[AmountMarker];
+    const SquareView& target = state.Piece[TargetMarker];
+    EXPECT_EQ(state.PreviewSquare, 77);
+    EXPECT_EQ(state.MovingPiece, 1);
+    EXPECT_TRUE(amount.visible);
+    EXPECT_EQ(amount.caption, "06+");
+    EXPECT_EQ(amount.overSquare, 77);
+    EXPECT_TRUE(target.visible);
+    EXPECT_EQ(target.overSquare, 1);
+    EXPECT_EQ(host.sounds.back(), "kvtmove.wav");
+
+    game.squareMouseUp(AmountMarker, 1);
+    EXPECT_EQ(amount.caption, "09+");
+    EXPECT_EQ(target.overSquare, 4);
+    game.squareMouseUp(AmountMarker, 1);
+    EXPECT_EQ(amount.caption, "06+");
+
+    // Moving the pointer over the marker keeps the preview; anywhere else cancels it.
+    game.squareMouseMove(AmountMarker);
+    EXPECT_TRUE(amount.visible);
+    game.squareMouseMove(50);
+    EXPECT_FALSE(amount.visible);
+    EXPECT_FALSE(target.visible);
+    EXPECT_EQ(state.PreviewSquare, -1);
+
+    game.squareMouseUp(77, 1);
+    game.squareMouseUp(AmountMarker, 2);
+    EXPECT_EQ(host.logged("Open piece 2 by 6"), 1);
+    EXPECT_EQ(PiecePosition(state, 0, 1), 1);
+    EXPECT_FALSE(amount.visible);
+    EXPECT_EQ(state.DiceThrow[1], 3);
+    EXPECT_TRUE(game.waitingForPerson());
+}
+
+TEST_F(MoveExecutionTest, ClicksOnOthersPiecesOrWithoutOptionsDoNothing) {
+    startUp("HCCC");
+    personToMove(0, 3);        // everything in the yard: no move
+    game.squareMouseUp(80, 1); // another player's piece
+    EXPECT_EQ(state.PreviewSquare, -1);
+    game.squareMouseUp(76, 1); // own piece, no option
+    EXPECT_EQ(state.PreviewSquare, -1);
+    game.squareMouseUp(20, 1); // empty square
+    EXPECT_EQ(state.PreviewSquare, -1);
+    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MoveExecutionTest, InputIsIgnoredWhileTheGameDoesNotWaitForThePerson) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    personToMove(0, 4);
+    game.driver().setWaitingForPerson(false);
+    game.squareMouseUp(10, 1);
+    game.commandLineEnter("1=4");
+    game.commandLineEnter("A");
+    game.diceHeadMouseUp(0, 2);
+    EXPECT_EQ(state.PreviewSquare, -1);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 10);
+    EXPECT_TRUE(host.log.empty());
+}
+
+TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMove) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    place(0, 1, 20);
+    personToMove(0, 4);
+    game.diceHeadMouseUp(0, 1); // the left button does nothing for a person
+    EXPECT_TRUE(host.log.empty());
+    state.DiceHead[2].caption = "move by";
+    game.diceHeadMouseUp(2, 1); // any click on a computer's label clears it
+    EXPECT_EQ(state.DiceHead[2].caption, "");
+    stopAtNextRound();
+    game.diceHeadMouseUp(0, 2);
+    EXPECT_EQ(host.log[0].text, "Auto move piece 1 by 4");
+    EXPECT_FALSE(game.waitingForPerson());
+}
+
+TEST_F(MoveExecutionTest, TypedMovesFollowTheCommandLineGrammar) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    place(0, 1, 20);
+    personToMove(0, 6, 2);
+    game.commandLineEnter("1 6");
+    EXPECT_EQ(host.sounds, (std::vector<std::string>{"kvterr2.wav"})) << "piece 16 is refused";
+    game.commandLineEnter("about");
+    EXPECT_EQ(host.played("kvterr2.wav"), 2);
+    game.commandLineEnter("x=2");
+    EXPECT_EQ(host.played("kvterr2.wav"), 3);
+    game.commandLineEnter("   ");
+    game.commandLineEnter("1=5"); // no such option: nothing happens
+    EXPECT_TRUE(host.log.empty());
+    // The comma wins over "=": 1,2=3 is piece 1 by 2.
+    game.commandLineEnter("1,2=3");
+    EXPECT_EQ(host.log[0].text, "Move piece 1 by 2");
+    EXPECT_EQ(PiecePosition(state, 0, 0), 12);
+}
+
+TEST_F(MoveExecutionTest, APreviewOfASquareWithoutTheCurrentPlayerIsRefused) {
+    startUp();
+    state.CurrentPlayer = 1;
+    game.moves().ShowMovePreview(76, 6, 1);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], " 76 tag=" + state.Piece[76].Tag + ", 1not this player turn");
+    EXPECT_FALSE(state.Piece[AmountMarker].visible);
+}
+
+} // namespace
+} // namespace ruvo::test

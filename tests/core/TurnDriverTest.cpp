@@ -1,0 +1,300 @@
+// The turn driver: the order of turns, the dice and their redraw rule, extra turns, finishing,
+// the end of the game, persons' prompts and paused players.
+#include "GameFixture.h"
+
+#include "engine/Text.h"
+
+namespace ruvo::test {
+namespace {
+
+class TurnDriverTest : public GameFixture {
+protected:
+    // Stops the game at the top of the round where TurnCount reaches turns.
+    void stopAtTurn(int turns) {
+        host.onProcessEvents = [this, turns] {
+            if (state.TurnCount >= turns) {
+                game.requestStop();
+            }
+        };
+    }
+    std::vector<int> palettes() const {
+        std::vector<int> result;
+        for (const auto& entry : host.log) {
+            result.push_back(entry.palette);
+        }
+        return result;
+    }
+};
+
+TEST_F(TurnDriverTest, PlayersTakeTurnsInOrderInTheirColours) {
+    startUp();
+    dice.add({3, 3, 3, 3});
+    stopAtTurn(4);
+    game.StartOrRestart();
+    ASSERT_EQ(host.log.size(), 8u);
+    EXPECT_EQ(host.log[0].text, "Dice throw :  3     ");
+    EXPECT_EQ(host.log[1].text, "No move");
+    EXPECT_EQ(palettes(), (std::vector<int>{1, 1, 2, 2, 6, 6, 4, 4}));
+    EXPECT_EQ(state.TurnCount, 4);
+    EXPECT_EQ(state.CurrentPlayer, 3);
+    EXPECT_EQ(state.DiceHead[3].caption, "no move");
+    EXPECT_TRUE(state.DiceHead[3].visible);
+    EXPECT_FALSE(state.DiceHead[0].visible);
+}
+
+TEST_F(TurnDriverTest, SkippedPlayersStillCountAsTurns) {
+    startUp("CCCC", "1010");
+    dice.add({3, 3});
+    stopAtTurn(4);
+    game.StartOrRestart();
+    EXPECT_EQ(host.logged("No move"), 2);
+    EXPECT_EQ(palettes(), (std::vector<int>{1, 1, 6, 6}));
+    EXPECT_EQ(state.TurnCount, 4);
+}
+
+TEST_F(TurnDriverTest, ThrowIsDrawnAgainWhileItEqualsTheMostFrequentFace) {
+    startUp();
+    state.CurrentPlayer = 0;
+    state.FrequentFace[0] = 4;
+    dice.add({4, 4, 2});
+    game.driver().ThrowDice();
+    EXPECT_EQ(state.DiceThrow[1], 2);
+    EXPECT_TRUE(dice.draws.empty());
+    EXPECT_EQ(state.ThrowCount[0][2], 1);
+    EXPECT_EQ(state.FrequentFace[0], 2);
+    EXPECT_EQ(state.DiceCount[2], "2's    1   .   .   .");
+    EXPECT_EQ(state.DiceNum[0], "2");
+
+    // Ten draws of the most frequent face keep it.
+    state.CurrentPlayer = 1;
+    state.FrequentFace[1] = 5;
+    dice.add({5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1});
+    game.driver().ThrowDice();
+    EXPECT_EQ(state.DiceThrow[1], 5);
+    EXPECT_EQ(dice.draws.size(), 1u);
+    EXPECT_EQ(state.DiceCount[5], "5's    .   1   .   .");
+}
+
+TEST_F(TurnDriverTest, SixesEarnFurtherThrowsAndThreeSixesForfeitTheTurn) {
+    startUp();
+    state.CurrentPlayer = 2;
+    dice.add({6, 3});
+    game.driver().ThrowDice();
+    EXPECT_EQ(host.log.back().text, "Dice throw :  6  3   ");
+    EXPECT_EQ(host.log.back().palette, 6);
+    EXPECT_EQ(state.DiceThrow[1], 6);
+    EXPECT_EQ(state.DiceThrow[2], 3);
+    EXPECT_EQ(state.DiceCount[6], "6's    .   .   1   .");
+    EXPECT_EQ(state.FrequentFace[2], 3); // tie of 6 and 3: the lower face
+
+    host.log.clear();
+    dice.add({6, 6, 6});
+    game.driver().ThrowDice();
+    EXPECT_EQ(state.DiceThrow[1], 0);
+    EXPECT_EQ(state.DiceThrow[2], 0);
+    EXPECT_EQ(state.DiceThrow[3], 0);
+    EXPECT_TRUE(host.log.empty());
+    EXPECT_EQ(state.ThrowCount[2][6], 1) << "three sixes are not counted";
+    EXPECT_EQ(state.DiceNum[6], "6");
+    EXPECT_EQ(state.DiceNum[8], "6");
+}
+
+TEST_F(TurnDriverTest, ThreeSixesLogNoMoveAndPassTheTurn) {
+    startUp();
+    dice.add({6, 6, 6});
+    stopAtTurn(1);
+    game.StartOrRestart();
+    EXPECT_EQ(host.log.back().text, "Dice throw all 6's - no move");
+    EXPECT_EQ(state.DiceHead[0].caption, "no move");
+}
+
+TEST_F(TurnDriverTest, ReachingHomeGivesTheSamePlayerAnotherTurn) {
+    startUp();
+    place(0, 0, 52);
+    forgetHostRecords();
+    dice.add({5, 3});
+    stopAtTurn(2);
+    game.StartOrRestart();
+    ASSERT_GE(host.log.size(), 4u);
+    EXPECT_EQ(host.log[0].text, "Dice throw :  5     ");
+    EXPECT_EQ(host.log[1].text, "Move piece 1 by 5");
+    EXPECT_EQ(host.log[2].text, "Piece 1 reached home");
+    EXPECT_EQ(host.log[3].text, "Dice throw :  3     ");
+    EXPECT_EQ(host.log[3].palette, 1) << "player 1 throws again";
+    EXPECT_EQ(host.played("ruvhome.wav"), 1);
+    EXPECT_EQ(state.ExtraTurn, 0);
+    EXPECT_EQ(state.TurnCount, 2);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 57);
+}
+
+TEST_F(TurnDriverTest, APlayerFinishesAtTheStartOfItsNextTurnAndTheLastIsNamed) {
+    startUp("CCCC", "1100");
+    for (int k = 0; k < 3; ++k) {
+        place(0, k, 57);
+    }
+    place(0, 3, 56);
+    forgetHostRecords();
+    host.answers = {true};
+    dice.add({1});
+    game.StartOrRestart();
+    EXPECT_EQ(host.questions, (std::vector<std::string>{"Game finished, restart?"}));
+    // The log was cleared for the new game; it holds only its first line.
+    ASSERT_EQ(host.log.size(), 1u);
+    EXPECT_EQ(host.log[0].text, "NEW GAME");
+    EXPECT_EQ(host.log[0].palette, 0);
+    EXPECT_EQ(host.clears, 1);
+    EXPECT_EQ(state.CurrentPlayer, -1);
+    EXPECT_EQ(state.TurnCount, 0);
+    EXPECT_EQ(state.FinishPlace[0], 0);
+    EXPECT_EQ(state.PlayerInfo[0].caption, "PLAYER 1");
+    EXPECT_EQ(PieceSquaresText(state, 0), "76,77,78,79");
+}
+
+TEST_F(TurnDriverTest, StandingsAreLoggedBeforeTheQuestion) {
+    startUp("CCCC", "1100");
+    for (int k = 0; k < 3; ++k) {
+        place(0, k, 57);
+    }
+    place(0, 3, 56);
+    forgetHostRecords();
+    dice.add({1});
+    host.answers = {false};
+    game.StartOrRestart();
+    EXPECT_EQ(host.logged("FINISHED 1st"), 1);
+    EXPECT_EQ(host.logged("FINISHED LAST"), 1);
+    EXPECT_EQ(host.logged("GAME ENDED IN 2 TURNS"), 1);
+    EXPECT_EQ(state.PlayerInfo[0].caption, "1st = Player 1");
+    EXPECT_EQ(state.PlayerInfo[1].caption, "LAST = Player 2");
+    // No to a new game: the closing sound, the settings written, the program ended.
+    EXPECT_EQ(host.sounds.back(), "Thanks.Wav");
+    EXPECT_EQ(host.settingsSaved, 1);
+    EXPECT_EQ(host.programEnded, 1);
+    EXPECT_TRUE(game.stopped());
+}
+
+TEST_F(TurnDriverTest, APersonIsPromptedAfterThePacingWaitOnlyWithSeveralMoves) {
+    startUp("HCCC");
+    game.speedChanged(20); // a pace of 10 half-seconds
+    place(0, 0, 10);
+    forgetHostRecords();
+    dice.add({4});
+    game.StartOrRestart();
+    EXPECT_TRUE(host.waits.empty()) << "one move: no pacing wait before the prompt";
+    ASSERT_EQ(host.prompts.size(), 1u);
+    EXPECT_EQ(host.prompts[0].first, ">Take your turn (enter piece#=moveby)");
+    EXPECT_EQ(host.prompts[0].second, state.PlayerColor[0]);
+    EXPECT_TRUE(game.waitingForPerson());
+    EXPECT_EQ(state.PieceOptionCount[0], 1);
+
+    // The person's typed move ends the turn; the computers go on until the stop.
+    dice.add({3, 3, 3});
+    forgetHostRecords();
+    host.onProcessEvents = [this] {
+        if (state.CurrentPlayer == 3) {
+            game.requestStop();
+        }
+    };
+    game.commandLineEnter("1");
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_EQ(host.log[0].text, "Move piece 1 by 4");
+    EXPECT_EQ(PiecePosition(state, 0, 0), 14);
+    EXPECT_EQ(host.logged("No move"), 3);
+}
+
+TEST_F(TurnDriverTest, SeveralMovesWaitThePaceBeforeThePrompt) {
+    startUp("HCCC");
+    game.speedChanged(20);
+    place(0, 0, 10);
+    place(0, 1, 20);
+    forgetHostRecords();
+    dice.add({4});
+    game.StartOrRestart();
+    EXPECT_EQ(host.waits, (std::vector<long>{10}));
+    EXPECT_EQ(host.prompts.size(), 1u);
+}
+
+TEST_F(TurnDriverTest, SingleMovesArePlayedForAPersonWhenAutomatic) {
+    startUp("HCCC");
+    state.SingleAuto = 1;
+    place(0, 0, 10);
+    forgetHostRecords();
+    dice.add({4});
+    stopAtTurn(1);
+    game.StartOrRestart();
+    EXPECT_TRUE(host.prompts.empty());
+    EXPECT_EQ(host.logged("Auto move piece 1 by 4"), 1);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 14);
+}
+
+TEST_F(TurnDriverTest, APausedPlayerStopsForTheSpaceBarAfterEachLoggedLine) {
+    startUp();
+    state.PlayerPaused[1] = 1;
+    game.speedChanged(24); // a pace of 6 half-seconds
+    dice.add({3, 3});
+    stopAtTurn(2);
+    game.StartOrRestart();
+    // Player 1 waits its pace after "No move"; player 2 stops for the space bar after both lines.
+    EXPECT_EQ(host.waits, (std::vector<long>{6, 120, 120}));
+    EXPECT_EQ(host.played("beep2.wav"), 2);
+    ASSERT_EQ(host.prompts.size(), 2u);
+    EXPECT_EQ(host.prompts[0].first, ">player paused, hit space bar to continue");
+    EXPECT_EQ(host.prompts[0].second, state.PlayerColor[1]);
+    EXPECT_EQ(host.commandLineText, "");
+    EXPECT_EQ(host.commandLineColor, static_cast<Rgb>(Val(state.CommandlineTag)));
+}
+
+TEST_F(TurnDriverTest, LoggingAndPacingFollowThePlayerAndTheMode) {
+    startUp("HCCC");
+    game.speedChanged(24);
+    game.pacer().LogAndPace(0, "person", 3);
+    game.pacer().LogAndPace(1, "computer", 3);
+    game.pacer().LogAndPace(0, "", 1);
+    game.pacer().LogAndPace(1, "not shown", 0);
+    EXPECT_EQ(host.waits, (std::vector<long>{6, 6})) << "mode 3 waits for computers only";
+    ASSERT_EQ(host.log.size(), 2u);
+    EXPECT_EQ(host.log[1].palette, 2);
+
+    state.SoundOn = 0;
+    state.PlayerPaused[2] = 1;
+    game.pacer().LogAndPace(2, "quiet", 2);
+    EXPECT_EQ(host.played("beep2.wav"), 0) << "with sound off the beep is silent too";
+    EXPECT_EQ(host.waits.back(), 120);
+}
+
+TEST_F(TurnDriverTest, SpeedSliderSetsThePaceAndItsLabel) {
+    startUp();
+    game.speedChanged(30);
+    EXPECT_EQ(state.WaitDelay, 0);
+    EXPECT_EQ(state.Label1, " 0 secs");
+    game.speedChanged(1);
+    EXPECT_EQ(state.WaitDelay, 29);
+    EXPECT_EQ(state.Label1, " 14.5 secs");
+    game.speedChanged(10);
+    EXPECT_EQ(state.Label1, " 10 secs");
+}
+
+TEST_F(TurnDriverTest, StartUpShowsTheNewGameBoard) {
+    startUp("HCCC", "1101");
+    EXPECT_EQ(state.PlayerCount, 3);
+    EXPECT_FALSE(state.PlayerInfo[2].visible);
+    EXPECT_FALSE(state.PlayerTypePicture[2].visible);
+    EXPECT_FALSE(state.Piece[84].visible);
+    EXPECT_TRUE(state.Piece[80].visible);
+    EXPECT_EQ(state.Piece[80].caption, "1");
+    EXPECT_EQ(state.Piece[83].picture, Picture::Piece1);
+    EXPECT_EQ(state.Piece[14].backColor, state.PlayerColor[1]);
+    EXPECT_EQ(state.Piece[60].backColor, state.PlayerColor[1]);
+    EXPECT_EQ(state.Piece[5].backColor, SquareBackColor);
+    EXPECT_EQ(state.Piece[57].picture, Picture::WonPos);
+    EXPECT_EQ(state.PlayerTypePicture[0].picture, Picture::Human);
+    EXPECT_EQ(state.PlayerTypePicture[0].toolTip, "Human to play for this Player");
+    EXPECT_EQ(state.PlayerTypePicture[1].toolTip, "Computer to play for this Player");
+    EXPECT_EQ(state.DiceCount[0], "      P1  P2  P3  P4");
+    EXPECT_EQ(state.DiceCount[1], "1's    .   .   .   .");
+    EXPECT_EQ(state.PlayerInfo[3].caption, "PLAYER 4");
+    EXPECT_EQ(SquareOccupant(state, 79).player, 0);
+    EXPECT_EQ(SquareOccupant(state, 79).piece, 3);
+}
+
+} // namespace
+} // namespace ruvo::test
