@@ -1,0 +1,393 @@
+// Commands from the menu and the command line, saving and loading games, player options and
+// removing players.
+#include "FileTestSupport.h"
+#include "GameFixture.h"
+
+#include "engine/Text.h"
+#include "files/SavedGameFile.h"
+
+#include <filesystem>
+
+namespace ruvo::test {
+namespace {
+
+class CommandsTest : public GameFixture {
+protected:
+    TempFolder folder;
+
+    void stopAtNextRound() {
+        host.onProcessEvents = [this] { game.requestStop(); };
+    }
+    // A person to move with the given throws, as the driver leaves it.
+    void personToMove(int player, int first, int second = 0) {
+        state.CurrentPlayer = static_cast<int16_t>(player);
+        setThrows(first, second);
+        PrepareTurnMoves(state, player);
+        game.driver().setWaitingForPerson(true);
+        forgetHostRecords();
+    }
+    std::string file(const std::string& name) const { return folder.File(name); }
+};
+
+TEST_F(CommandsTest, MenuWordsAreDispatched) {
+    startUp();
+    host.commandWords = {"SOUND"};
+    game.clickStart();
+    EXPECT_EQ(state.SoundOn, 0);
+    EXPECT_EQ(host.sounds, (std::vector<std::string>{"Shsh-dot.wav"}));
+    host.commandWords = {"SOUND"};
+    game.clickStart();
+    EXPECT_EQ(state.SoundOn, 1);
+    EXPECT_EQ(host.sounds.size(), 1u) << "switching sound on plays nothing itself";
+
+    host.commandWords = {"HELP", "ABOUT", "", "NONSENSE"};
+    game.clickStart();
+    EXPECT_EQ(host.helpShown, "/games/ruvo/ruvo.htm");
+    game.clickStart();
+    EXPECT_EQ(host.aboutShown, 1);
+    game.clickStart();
+    game.clickStart();
+    EXPECT_TRUE(host.questions.empty());
+    EXPECT_TRUE(game.menuTag().empty());
+}
+
+TEST_F(CommandsTest, CommandWordsAreTakenInAnyCase) {
+    startUp();
+    dice.add({3});
+    stopAtNextRound();
+    host.onProcessEvents = [this] {
+        if (state.TurnCount == 1) {
+            game.requestStop();
+        }
+    };
+    game.commandLineEnter("  sTaRt ");
+    EXPECT_EQ(state.TurnCount, 1);
+    EXPECT_EQ(host.logged("No move"), 1);
+}
+
+TEST_F(CommandsTest, SingleAutoTogglesWithItsMessages) {
+    startUp();
+    game.commandLineEnter("singleauto");
+    EXPECT_EQ(state.SingleAuto, 1);
+    game.commandLineEnter("SINGLE AUTO");
+    EXPECT_EQ(state.SingleAuto, 0);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Single moves will be automatic",
+                                                       "Single moves will not be automatic"}));
+}
+
+TEST_F(CommandsTest, WithoutAGameMovesAreIgnoredAndSaveDoesNothing) {
+    startUp();
+    game.commandLineEnter("A");
+    game.commandLineEnter("1=6");
+    game.commandLineEnter("savegame");
+    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(state.SavePending, 0);
+    game.commandLineEnter("5=6");
+    EXPECT_TRUE(host.sounds.empty()) << "without a game even a bad piece number is ignored";
+}
+
+TEST_F(CommandsTest, QuitAsksAndWritesTheSettingsOnlyOnYes) {
+    startUp();
+    host.answers = {false};
+    game.commandLineEnter("exit");
+    EXPECT_EQ(host.questions, (std::vector<std::string>{"Quit current game?"}));
+    EXPECT_EQ(host.settingsSaved, 0);
+    EXPECT_FALSE(game.stopped());
+    host.answers = {true};
+    game.quitConfirmation();
+    EXPECT_EQ(host.sounds.back(), "Thanks.Wav");
+    EXPECT_EQ(host.settingsSaved, 1);
+    EXPECT_EQ(host.programEnded, 1);
+    EXPECT_TRUE(game.stopped());
+    game.clickStart();
+    EXPECT_EQ(host.sounds.size(), 1u) << "nothing happens once the program is ending";
+}
+
+TEST_F(CommandsTest, RestartDuringAPersonsTurnRestartsAtOnce) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    personToMove(0, 4);
+    state.TurnCount = 9;
+    host.answers = {false};
+    game.StartOrRestart();
+    EXPECT_EQ(state.RestartPending, 0);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 10);
+
+    host.answers = {true};
+    dice.add({3});
+    host.onProcessEvents = [this] {
+        if (state.TurnCount == 1) {
+            game.requestStop();
+        }
+    };
+    game.StartOrRestart();
+    EXPECT_EQ(host.questions.back(), "Restart ?");
+    EXPECT_EQ(host.logged("GAME RESTARTED"), 1);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 76);
+    EXPECT_EQ(state.CurrentPlayer, 0) << "the new game began with the first player";
+    EXPECT_EQ(state.TurnCount, 1);
+}
+
+TEST_F(CommandsTest, SaveHappensAtTheEndOfThePersonsTurn) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    personToMove(0, 4);
+    game.commandLineEnter("SAVEGAME");
+    EXPECT_EQ(host.messages,
+              (std::vector<std::string>{"Game will be saved at the completion of this turn"}));
+    EXPECT_EQ(state.SavePending, 1);
+    EXPECT_TRUE(host.fileRequests.empty()) << "nothing is written during the turn";
+
+    host.chosenFiles = {file("game")};
+    stopAtNextRound();
+    host.onProcessEvents = [this] {
+        if (host.fileRequests.size() == 1 && host.log.size() >= 2) {
+            game.requestStop();
+        }
+    };
+    game.commandLineEnter("1");
+    ASSERT_EQ(host.fileRequests.size(), 1u);
+    const FileDialogRequest& request = host.fileRequests[0];
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.title, "Select file to Save Ruvo Game");
+    EXPECT_EQ(request.filter, std::string("Ruvo game Files (*.ruv)\0*.ruv\0", 30));
+    EXPECT_EQ(request.initialDirectory, "/games/ruvo/");
+    EXPECT_EQ(host.log[1].text, "GAME SAVED TO " + file("game.ruv"));
+    EXPECT_EQ(host.log[1].palette, 0);
+    const SavedGame saved = SavedGameFile::Read(file("game.ruv"));
+    EXPECT_EQ(saved.PieceSquares[0], "14,77,78,79");
+    EXPECT_EQ(saved.CurrentPlayer, 0);
+    EXPECT_EQ(state.SavePending, 0);
+}
+
+TEST_F(CommandsTest, ACancelledSaveWritesAndLogsNothing) {
+    startUp();
+    state.CurrentPlayer = 2;
+    state.SavePending = 1;
+    dice.add({3});
+    host.onProcessEvents = [this] {
+        if (state.TurnCount == 1) {
+            game.requestStop();
+        }
+    };
+    game.RunTurns();
+    EXPECT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_EQ(state.SavePending, 0);
+    EXPECT_EQ(host.log.size(), 2u);
+    EXPECT_EQ(host.log[0].text, "Dice throw :  3     ");
+}
+
+TEST_F(CommandsTest, ALoadedGameGoesOnFromItsPositions) {
+    startUp("CCCC", "1101");
+    place(0, 0, 30);
+    place(0, 1, 30);
+    place(1, 2, 45);
+    place(3, 3, 57);
+    state.CurrentPlayer = 1;
+    state.PlayerPaused[3] = 1;
+    SavedGameFile::Write(file("saved.ruv"), game.savedGame());
+
+    // A fresh program loads it.
+    FakeHost otherHost;
+    QueueDice otherDice;
+    Game other(otherHost, otherDice);
+    Settings settings = DefaultSettings();
+    settings.PlayerType = {"H", "H", "H", "H"};
+    other.startUp(settings);
+    otherHost.chosenFiles = {file("saved.ruv")};
+    otherHost.commandWords = {"LOADGAME"};
+    otherDice.add({3});
+    otherHost.onProcessEvents = [&] {
+        if (other.state().TurnCount == 1) {
+            other.requestStop();
+        }
+    };
+    other.clickStart();
+    const GameState& loaded = other.state();
+    EXPECT_EQ(otherHost.fileRequests[0].title, "Select file to Load Ruvo Game");
+    EXPECT_FALSE(otherHost.fileRequests[0].save);
+    EXPECT_EQ(otherHost.log[0].text, "GAME LOADED FROM " + file("saved.ruv"));
+    EXPECT_EQ(otherHost.messages[0], "Start loaded game ?");
+    EXPECT_EQ(loaded.AwaitingStart, 1);
+    EXPECT_EQ(loaded.PieceSquares, state.PieceSquares);
+    EXPECT_EQ(loaded.SquareCount, state.SquareCount);
+    EXPECT_EQ(loaded.SquareOwner, state.SquareOwner);
+    for (int s = 0; s < SquareTotal; ++s) {
+        if (state.SquareOwner[s] != -1) {
+            EXPECT_EQ(loaded.Piece[s].Tag, state.Piece[s].Tag) << "square " << s;
+            // A loaded yard piece shows its number as a placed piece does, with a space.
+            EXPECT_EQ(Trim(loaded.Piece[s].caption), Trim(state.Piece[s].caption))
+                << "square " << s;
+        }
+    }
+    EXPECT_EQ(loaded.PlayerType[0], "C");
+    EXPECT_EQ(loaded.PlayerCount, 3);
+    EXPECT_EQ(loaded.PlayerInfo[2].caption, "NOT PLAYING");
+    EXPECT_EQ(loaded.PlayerInfo[0].caption, "PLAYING");
+    EXPECT_FALSE(loaded.Piece[84].visible);
+    EXPECT_EQ(loaded.PlayerPaused[3], 1);
+    // The driver went on with the player after the saved one; player 3 is not playing.
+    EXPECT_EQ(loaded.CurrentPlayer, 2);
+    EXPECT_EQ(otherHost.sounds.front(), "Shsh-dot.wav");
+}
+
+TEST_F(CommandsTest, APersonSavedWithAPauseLoadsWithout) {
+    startUp();
+    SavedGame game0 = game.savedGame();
+    game0.CurrentPlayer = 0;
+    game0.PlayerType = {"H", "C", "C", "C"};
+    game0.PlayerPaused = {1, 1, 0, 0};
+    SavedGameFile::Write(file("paused.ruv"), game0);
+    ASSERT_TRUE(game.loadGame(file("paused.ruv")));
+    EXPECT_EQ(state.PlayerPaused[0], 0);
+    EXPECT_EQ(state.PlayerPaused[1], 1);
+}
+
+TEST_F(CommandsTest, ABadSavedGameLeavesTheNewGamePosition) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    personToMove(0, 4);
+    {
+        std::ofstream out(file("bad.ruv"), std::ios::binary);
+        out << "0\r\n30,1\r\n\"H\",\"C\",\"C\",\"C\"\r\n1,1,1,1\r\n0,0,0,0\r\n\"10,77,78,99\"\r\n";
+    }
+    host.chosenFiles = {file("bad.ruv")};
+    host.commandWords = {"LOADGAME"};
+    game.clickStart();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find(file("bad.ruv")), std::string::npos);
+    EXPECT_NE(host.messages[0].find("line 6"), std::string::npos);
+    EXPECT_EQ(PieceSquaresText(state, 0), "76,77,78,79");
+    EXPECT_EQ(state.SquareCount[10], 0);
+    EXPECT_EQ(state.CurrentPlayer, -1);
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_EQ(host.logged("GAME LOADED FROM " + file("bad.ruv")), 0);
+}
+
+TEST_F(CommandsTest, ACancelledLoadOnlyClicks) {
+    startUp();
+    host.commandWords = {"LOADGAME"};
+    game.clickStart();
+    EXPECT_EQ(host.sounds, (std::vector<std::string>{"Shsh-dot.wav", "Shsh-dot.wav"}));
+    EXPECT_TRUE(host.log.empty());
+}
+
+TEST_F(CommandsTest, PlayerOptionsMenuShowsAndChangesThePlayer) {
+    startUp("HCCC");
+    host.playerWords = {"", "TYPE", "PAUSED", "PAUSED"};
+    game.playerOptionsMouseUp(0);
+    ASSERT_EQ(host.playerMenus.size(), 1u);
+    EXPECT_EQ(host.playerMenus[0].typeCaption, "Human");
+    EXPECT_EQ(host.playerMenus[0].enabledCaption, "Playing");
+    EXPECT_EQ(host.playerMenus[0].pausedCaption, "Not paused");
+    EXPECT_FALSE(host.playerMenus[0].pausedEnabled);
+    EXPECT_TRUE(host.log.empty()) << "a dismissed menu changes nothing";
+
+    game.playerOptionsMouseUp(0);
+    EXPECT_EQ(state.PlayerType[0], "C");
+    EXPECT_EQ(host.log.back().text, "set to COMPUTER");
+    EXPECT_EQ(host.log.back().palette, 1);
+    EXPECT_EQ(state.PlayerTypePicture[0].picture, Picture::Computer);
+
+    game.playerOptionsMouseUp(0);
+    EXPECT_EQ(state.PlayerPaused[0], 1);
+    EXPECT_EQ(host.log.back().text, "PAUSE ON");
+    state.DiceHead[0].caption = "move by";
+    game.playerOptionsMouseUp(0);
+    EXPECT_EQ(host.playerMenus.back().pausedCaption, "Paused");
+    EXPECT_TRUE(host.playerMenus.back().pausedEnabled);
+    EXPECT_EQ(state.PlayerPaused[0], 0);
+    EXPECT_EQ(host.log.back().text, "NO PAUSE");
+    EXPECT_EQ(state.DiceHead[0].caption, "");
+
+    state.PlayerPaused[2] = 1;
+    host.playerWords = {"TYPE"};
+    game.playerOptionsMouseUp(2);
+    EXPECT_EQ(state.PlayerType[2], "H");
+    EXPECT_EQ(state.PlayerPaused[2], 0);
+    EXPECT_EQ(host.log.back().text, "set to HUMAN");
+    EXPECT_EQ(host.log.back().palette, 6);
+    EXPECT_EQ(state.PlayerTypePicture[2].toolTip, "Human to play for this Player");
+}
+
+TEST_F(CommandsTest, APersonTurnedComputerDuringItsTurnMovesAtOnce) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    place(0, 1, 20);
+    personToMove(0, 4);
+    host.playerWords = {"TYPE"};
+    stopAtNextRound();
+    game.playerOptionsMouseUp(0);
+    EXPECT_EQ(host.log[0].text, "set to COMPUTER");
+    EXPECT_EQ(host.log[1].text, "Move piece 1 by 4")
+        << "a computer now: \"Move\", not \"Auto move\"";
+    EXPECT_FALSE(game.waitingForPerson());
+}
+
+TEST_F(CommandsTest, RemovingAndReaddingPlayers) {
+    startUp("CCCC", "1110");
+    host.playerWords = {"ENABLEDISABLE"};
+    host.answers = {true};
+    game.playerOptionsMouseUp(1);
+    EXPECT_EQ(host.questions, (std::vector<std::string>{"Remove Player 2 ?"}));
+    EXPECT_EQ(host.log.back().text, "DISABLED");
+    EXPECT_EQ(host.log.back().palette, 2);
+    EXPECT_EQ(host.sounds.back(), "ruvcap.wav");
+    EXPECT_EQ(state.PlayerCount, 2);
+    EXPECT_EQ(state.PlayerInfo[1].caption, "NOT PLAYING");
+    EXPECT_FALSE(state.PlayerInfo[1].visible);
+    EXPECT_EQ(state.RemovePending, 1);
+
+    // Two players left: removing another only plays the error sound.
+    host.playerWords = {"ENABLEDISABLE"};
+    game.playerOptionsMouseUp(0);
+    EXPECT_EQ(host.sounds.back(), "kvterr2.wav");
+    EXPECT_EQ(state.PlayerEnabled[0], 1);
+
+    // Player 4 joins with its pieces in the yard.
+    host.playerWords = {"ENABLEDISABLE"};
+    game.playerOptionsMouseUp(3);
+    EXPECT_EQ(host.log.back().text, "ENABLED");
+    EXPECT_EQ(state.PlayerCount, 3);
+    EXPECT_EQ(state.PlayerInfo[3].caption, "PLAYER 4");
+    EXPECT_TRUE(state.PlayerInfo[3].visible);
+    EXPECT_TRUE(state.Piece[88].visible);
+    EXPECT_EQ(SquareOccupant(state, 91).player, 3);
+}
+
+TEST_F(CommandsTest, ARemovedPlayersPiecesStayUntilItsTurnComes) {
+    startUp();
+    place(1, 0, 10);
+    state.CurrentPlayer = 0;
+    host.playerWords = {"ENABLEDISABLE"};
+    host.answers = {true};
+    game.playerOptionsMouseUp(1);
+    EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], 1) << "still on the board";
+    dice.add({3, 3});
+    host.onProcessEvents = [this] {
+        if (state.TurnCount == 3) {
+            game.requestStop();
+        }
+    };
+    game.RunTurns();
+    EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], -1);
+    EXPECT_EQ(state.SquareCount[BoardSquare(1, 10)], 0);
+    EXPECT_EQ(PieceSquaresText(state, 1), "80,81,82,83");
+    EXPECT_FALSE(state.Piece[80].visible);
+    EXPECT_EQ(state.RemovePending, NoRemoval);
+}
+
+TEST_F(CommandsTest, AFinishedPlayerCannotBeRemovedDuringTheGame) {
+    startUp();
+    state.CurrentPlayer = 2;
+    state.FinishPlace[1] = 1;
+    host.playerWords = {"ENABLEDISABLE"};
+    game.playerOptionsMouseUp(1);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Player has finished already"}));
+    EXPECT_EQ(state.PlayerEnabled[1], 1);
+    EXPECT_TRUE(host.questions.empty());
+}
+
+} // namespace
+} // namespace ruvo::test
