@@ -490,10 +490,12 @@ void UserControl1::ReadProperties(const PropertyBag& bag) {
     setRowHeight(read("RowHeight", 0).toInt());
     setList(0, read("List", QString()).toString());
     settext(read("Text", QString()).toString());
-    try {
-        setListIndex(read("ListIndex", -1).toInt());
-    } catch (const ListControlError&) {
-        // A chosen row cannot be restored while the control is being designed.
+    if (bag.contains(QStringLiteral("ListIndex"))) {
+        try {
+            setListIndex(bag.ReadProperty(QStringLiteral("ListIndex")).toInt());
+        } catch (const ListControlError&) {
+            // A chosen row cannot be restored while the control is being designed.
+        }
     }
     setDrawStyle(read("DrawStyle", 0).toInt());
     setColorProperty(m_backColor, read("BackColor", OleColor::SystemButtonFace).toInt(),
@@ -800,7 +802,7 @@ void UserControl1::editBoxTyped(const QString& typed) {
 // ---------------------------------------------------------------------------------------
 
 bool UserControl1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_surface) {
+    if (watched == m_surface && m_surface->isEnabled()) {
         switch (event->type()) {
         case QEvent::MouseMove:
             surfaceMouseMove(static_cast<QMouseEvent*>(event));

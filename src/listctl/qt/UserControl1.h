@@ -196,8 +196,9 @@ public:
 
     // The values of a freshly placed control: Enabled false, numbers 0.
     void InitProperties();
-    // Takes the stored properties from a bag; missing ones get their defaults. "Fontname" and
-    // "FontSize" are not read back; "List", "Text" and "ListIndex" are read but never written.
+    // Takes the stored properties from a bag; missing ones get their defaults ("ListIndex" is
+    // left alone when missing, and ignored at design time). "Fontname" and "FontSize" are not
+    // read back; "List", "Text" and "ListIndex" are read but never written.
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 

@@ -1,0 +1,269 @@
+// Choosing rows with the mouse and the keys, the drop-down form, the events the control raises,
+// and its stored property set.
+#include "UserControl1TestSupport.h"
+
+#include "listctl/qt/ListControlError.h"
+#include "listctl/qt/PropertyBag.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace listtest;
+
+namespace {
+
+QLineEdit* editBox(UserControl1& list) {
+    return list.findChild<QLineEdit*>(QStringLiteral("Text1"));
+}
+QPushButton* dropButton(UserControl1& list) {
+    return list.findChild<QPushButton*>(QStringLiteral("Command1"));
+}
+
+// Whether page position k is marked: its background is inverted.
+bool marked(UserControl1& list, int k) {
+    return shot(list).pixelColor(1, k * RowPx + 10) == inverted(list.BackColor());
+}
+
+void addNamedRows(UserControl1& list, int count) {
+    for (int i = 1; i <= count; ++i)
+        list.Additem(QStringLiteral("row %1").arg(i), 0, -1, QString(), rowColor(i));
+}
+
+} // namespace
+
+class UserControl1InputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void releasingAButtonOverARowChoosesAndMarksIt() {
+        UserControl1 list;
+        setUp(list, 10);
+        list.setGridLines(true);
+        addNamedRows(list, 30);
+        list.setTopIndex(-1);
+        QSignalSpy ups(&list, &UserControl1::MouseUp);
+        QTest::mouseClick(surface(list), Qt::RightButton, Qt::ShiftModifier,
+                          QPoint(30, 2 * RowPx + 4));
+        QCOMPARE(list.text(), QStringLiteral("row 23"));
+        QCOMPARE(list.ListIndex(), 22);
+        QVERIFY(marked(list, 2));
+        QCOMPARE(ups.count(), 1);
+        const QList<QVariant> args = ups.takeFirst();
+        QCOMPARE(args.at(0).toInt(), 2); // right button
+        QCOMPARE(args.at(1).toInt(), 1); // Shift
+        QCOMPARE(args.at(2).toFloat(), 30.0f * 15);
+        QCOMPARE(args.at(3).toFloat(), (2.0f * RowPx + 4) * 15);
+
+        QTest::mouseClick(surface(list), Qt::LeftButton, {}, QPoint(30, 5 * RowPx + 4));
+        QVERIFY(!marked(list, 2));
+        QVERIFY(marked(list, 5));
+        QCOMPARE(list.ListIndex(), 25);
+    }
+
+    void releasesAwayFromRowsOrOnADisabledListDoNothing() {
+        UserControl1 list;
+        setUp(list, 10);
+        addNamedRows(list, 3);
+        QSignalSpy ups(&list, &UserControl1::MouseUp);
+        QTest::mouseClick(surface(list), Qt::LeftButton, {}, QPoint(30, 4 * RowPx + 4));
+        list.setEnabled(false);
+        QTest::mouseClick(surface(list), Qt::LeftButton, {}, QPoint(30, 4));
+        QCOMPARE(ups.count(), 0);
+        QCOMPARE(list.ListIndex(), -1);
+        QCOMPARE(list.text(), QString());
+    }
+
+    void upAndDownMarkThenScroll() {
+        UserControl1 list;
+        setUp(list, 10);
+        list.setGridLines(true);
+        addNamedRows(list, 30);
+        QWidget* area = surface(list);
+        QTest::keyClick(area, Qt::Key_Down);
+        QVERIFY(marked(list, 0));
+        QCOMPARE(scrollBar(list)->value(), 0);
+        QTest::keyClick(area, Qt::Key_Down);
+        QCOMPARE(scrollBar(list)->value(), 1);
+        QCOMPARE(rowIdAt(shot(list), 1), 3);
+        QVERIFY(marked(list, 0));
+        QTest::keyClick(area, Qt::Key_Up);
+        QTest::keyClick(area, Qt::Key_Up); // not above the first row
+        QCOMPARE(scrollBar(list)->value(), 0);
+        QVERIFY(marked(list, 0));
+
+        QTest::keyClick(area, Qt::Key_End);
+        QCOMPARE(scrollBar(list)->value(), 29);
+        QCOMPARE(rowIds(shot(list), 2), QList<int>({0, 0})); // row 30, marked, at the top
+        QVERIFY(marked(list, 0));
+        QTest::keyClick(area, Qt::Key_Home);
+        QCOMPARE(scrollBar(list)->value(), 0);
+        QTest::keyClick(area, Qt::Key_Escape);
+        QVERIFY(!marked(list, 0));
+        QCOMPARE(rowIds(shot(list), 2), QList<int>({1, 2}));
+    }
+
+    void enterChoosesTheTopRowAndOtherKeysAreRaised() {
+        UserControl1 list;
+        setUp(list, 10);
+        addNamedRows(list, 20);
+        list.setTopIndex(4);
+        QSignalSpy downs(&list, &UserControl1::KeyDown);
+        QSignalSpy presses(&list, &UserControl1::KeyPress);
+        QSignalSpy ups(&list, &UserControl1::KeyUp);
+        QTest::keyClick(surface(list), Qt::Key_Return);
+        QCOMPARE(list.text(), QStringLiteral("row 4"));
+        QCOMPARE(list.ListIndex(), 3);
+        QTest::keyClick(surface(list), Qt::Key_Down);
+        QTest::keyClick(surface(list), Qt::Key_Q, Qt::ControlModifier);
+        QTest::keyClick(surface(list), Qt::Key_Z);
+
+        QCOMPARE(downs.count(), 4); // Enter, Ctrl, Q, Z; not Down
+        QCOMPARE(downs.at(0), QList<QVariant>({13, 0}));
+        QCOMPARE(downs.at(1), QList<QVariant>({17, 2}));
+        QCOMPARE(downs.at(2), QList<QVariant>({81, 2}));
+        QCOMPARE(downs.at(3), QList<QVariant>({90, 0}));
+        QCOMPARE(presses.first().first().toInt(), 13);
+        QCOMPARE(presses.last().first().toInt(), int('z'));
+        QCOMPARE(ups.count(), 5);
+        QCOMPARE(ups.at(1), QList<QVariant>({40, 0}));
+    }
+
+    void dropDownOpensChoosesAndCloses() {
+        UserControl1 list;
+        setUp(list, 5);
+        list.setMode(1);
+        addNamedRows(list, 12);
+        const int closedHeight = list.height();
+        QVERIFY(editBox(list)->isVisible());
+        QVERIFY(dropButton(list)->isVisible());
+        QVERIFY(!surface(list)->isVisible());
+        QCOMPARE(closedHeight, editBox(list)->height());
+
+        QTest::mouseClick(dropButton(list), Qt::LeftButton);
+        QVERIFY(surface(list)->isVisible());
+        QCOMPARE(surface(list)->y(), closedHeight);
+        QCOMPARE(list.height(), closedHeight + 5 * RowPx + 2);
+        QCOMPARE(rowIds(shot(list), 5), range(1, 5));
+        QCOMPARE(list.focusWidget(), surface(list));
+
+        QTest::mouseClick(surface(list), Qt::LeftButton, {}, QPoint(20, RowPx + 5));
+        QCOMPARE(editBox(list)->text(), QStringLiteral("row 2"));
+        QVERIFY(!surface(list)->isVisible());
+        QCOMPARE(list.height(), closedHeight);
+
+        QTest::mouseClick(dropButton(list), Qt::LeftButton);
+        QTest::keyClick(surface(list), Qt::Key_Escape);
+        QVERIFY(!surface(list)->isVisible());
+
+        list.setEnabled(false);
+        QTest::mouseClick(dropButton(list), Qt::LeftButton);
+        QVERIFY(!surface(list)->isVisible());
+    }
+
+    void typingInTheEditBoxBringsTheFirstMatchIntoView() {
+        UserControl1 list;
+        setUp(list, 5);
+        list.setMode(1);
+        addNamedRows(list, 12);
+        QSignalSpy downs(&list, &UserControl1::KeyDown);
+        editBox(list)->setFocus();
+        QTest::keyClicks(editBox(list), QStringLiteral("ROW 9"));
+        QCOMPARE(downs.count(), 5);
+        QCOMPARE(scrollBar(list)->value(), 4); // row 9 is the last row of the page
+        QTest::keyClick(editBox(list), Qt::Key_F4);
+        QVERIFY(surface(list)->isVisible());
+        QTest::keyClick(editBox(list), Qt::Key_Escape);
+        QVERIFY(!surface(list)->isVisible());
+    }
+
+    void mouseMovesAreRaisedInTwips() {
+        UserControl1 list;
+        setUp(list, 5);
+        addNamedRows(list, 2);
+        QSignalSpy moves(&list, &UserControl1::MouseMove);
+        QTest::mouseMove(surface(list), QPoint(10, 12));
+        QTRY_VERIFY(!moves.isEmpty());
+        QCOMPARE(moves.last().at(2).toFloat(), 150.0f);
+        QCOMPARE(moves.last().at(3).toFloat(), 180.0f);
+    }
+
+    void listIndexMayOnlyBeSetWhileRunning() {
+        UserControl1 list;
+        setUp(list, 5);
+        addNamedRows(list, 8);
+        list.setListIndex(6);
+        QCOMPARE(list.ListIndex(), 6);
+        QCOMPARE(list.text(), QStringLiteral("row 7"));
+        QCOMPARE(scrollBar(list)->value(), 2);
+
+        list.setUserMode(false);
+        try {
+            list.setListIndex(1);
+            QFAIL("no error at design time");
+        } catch (const ListControlError& error) {
+            QCOMPARE(error.number(), 387);
+        }
+        QCOMPARE(list.ListIndex(), 6);
+    }
+
+    void propertiesAreStoredUnderTheirNames() {
+        UserControl1 list;
+        QSignalSpy changes(&list, &UserControl1::PropertyChanged);
+        list.setGridLines(true);
+        list.setDropDownHeight(3000);
+        list.setforecolor(QColor(128, 0, 0));
+        list.settext(QStringLiteral("chosen"));
+        list.setTopIndex(5); // a row the list cannot show: not reported
+        QCOMPARE(changes.count(), 4);
+        QCOMPARE(changes.at(2).first().toString(), QStringLiteral("ForeColor"));
+        QCOMPARE(changes.at(3).first().toString(), QStringLiteral("Text"));
+
+        PropertyBag bag;
+        list.WriteProperties(bag);
+        QCOMPARE(bag.ReadProperty("GridLines").toBool(), true);
+        QCOMPARE(bag.ReadProperty("DropDownHeight").toInt(), 3000);
+        QCOMPARE(bag.ReadProperty("ForeColor").toInt(), 128);
+        QCOMPARE(bag.ReadProperty("BorderStyle").toInt(), 1);
+        QVERIFY(bag.contains("Fontname"));
+        QVERIFY(bag.contains("FontSize"));
+        QVERIFY(!bag.contains("Text"));
+        QVERIFY(!bag.contains("List"));
+        QVERIFY(!bag.contains("ListIndex"));
+
+        bag.WriteProperty("Text", QStringLiteral("restored"));
+        bag.WriteProperty("FontSize", 30);
+        UserControl1 copy;
+        copy.ReadProperties(bag);
+        QCOMPARE(copy.GridLines(), true);
+        QCOMPARE(copy.DropDownHeight(), 3000);
+        QCOMPARE(copy.forecolor(), QColor(128, 0, 0));
+        QCOMPARE(copy.text(), QStringLiteral("restored"));
+        QVERIFY(copy.FontSize() != 30); // written, never read back
+    }
+
+    void missingPropertiesTakeTheirDefaults() {
+        UserControl1 list;
+        list.setEnabled(true);
+        list.setBorderStyle(0);
+        list.setGridColor(Qt::red);
+        list.ReadProperties(PropertyBag());
+        QCOMPARE(list.Enabled(), false);
+        QCOMPARE(list.BorderStyle(), 1);
+        QCOMPARE(list.GridColor(), QColor(0, 0, 0));
+        QCOMPARE(list.forecolor(), list.palette().color(QPalette::Text));
+        QCOMPARE(list.BackColor(), list.palette().color(QPalette::Button));
+        QCOMPARE(list.ListIndex(), -1);
+
+        PropertyBag chosen;
+        chosen.WriteProperty("ListIndex", 0);
+        list.setUserMode(false); // reading a stored chosen row at design time is no error
+        list.ReadProperties(chosen);
+        list.InitProperties();
+        QCOMPARE(list.BorderStyle(), 0);
+        QCOMPARE(list.Mode(), 0);
+    }
+};
+
+QTEST_MAIN(UserControl1InputTest)
+#include "UserControl1InputTest.moc"
