@@ -151,7 +151,10 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
         if (state_.PlayerType[p] == "H") {
             state_.PlayerPaused[p] = state_.FlagNo;
         }
-        state_.PlayerInfo[p].caption = "PLAYER" + Str(p + 1);
+        // A player not taking part is "NOT PLAYING" from the start, so that the end of the
+        // first game never names it as the last player.
+        state_.PlayerInfo[p].caption =
+            state_.PlayerEnabled[p] == state_.FlagNo ? "NOT PLAYING" : "PLAYER" + Str(p + 1);
         state_.ThrowCount[p].fill(0);
         state_.DiceHead[p] = LabelView{"move by", false};
     }

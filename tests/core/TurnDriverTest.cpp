@@ -292,6 +292,7 @@ TEST_F(TurnDriverTest, StartUpShowsTheNewGameBoard) {
     EXPECT_EQ(state.DiceCount[0], "      P1  P2  P3  P4");
     EXPECT_EQ(state.DiceCount[1], "1's    .   .   .   .");
     EXPECT_EQ(state.PlayerInfo[3].caption, "PLAYER 4");
+    EXPECT_EQ(state.PlayerInfo[2].caption, "NOT PLAYING");
     EXPECT_EQ(SquareOccupant(state, 79).player, 0);
     EXPECT_EQ(SquareOccupant(state, 79).piece, 3);
 }

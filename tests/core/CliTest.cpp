@@ -1,0 +1,197 @@
+// ruvo-cli: the exact output of "moves", and "play" with its options, files and errors.
+#include "FileTestSupport.h"
+
+#include "cli/CliApp.h"
+#include "files/SavedGameFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace ruvo::test {
+namespace {
+
+struct CliRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = CliApp::Run(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+const std::string Config = RUVO_SOURCE_DIR "/data/ruvo.cfg";
+
+// The lines of a text that do not start with "# ".
+std::vector<std::string> LogLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("# ", 0) != 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+TEST(CliMoves, WorkedExampleIsPrintedExactly) {
+    const CliRun run =
+        Cli({"moves", "0", "6,2", "10,20,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Possible Unique Moves\n"
+                       " 06  02  00  00 16  22  78  79\n"
+                       " 02  06  00  00 12  26  78  79\n"
+                       " 02  00  06  00 12  20  01  79\n"
+                       " 00  02  06  00 10  22  01  79\n"
+                       " 02  00  00  06 12  20  78  01\n"
+                       " 00  02  00  06 10  22  78  01\n"
+                       " 08  00  00  00 18  20  78  79\n"
+                       " 00  08  00  00 10  28  78  79\n"
+                       " 00  00  08  00 10  20  03  79\n"
+                       " 00  00  00  08 10  20  78  03\n"
+                       "ChosenMove 4\n"
+                       "Options 0: 02,12 06,16 08,18\n"
+                       "Options 1: 02,22 06,26 08,28\n"
+                       "Options 2: 06,01 08,03\n"
+                       "Options 3: 06,01 08,03\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(CliMoves, NoMoveAndPiecesWithoutOptions) {
+    const CliRun none =
+        Cli({"moves", "1", "3", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"});
+    EXPECT_EQ(none.out, "Possible Unique Moves\nChosenMove -1\n");
+
+    const CliRun one =
+        Cli({"moves", "2", "5", "76,77,78,79", "80,81,82,83", "30,85,86,87", "88,89,90,91"});
+    EXPECT_EQ(one.out, "Possible Unique Moves\n"
+                       " 05  00  00  00 35  85  86  87\n"
+                       "ChosenMove 2\n"
+                       "Options 0: 05,35\n"
+                       "Options 1:\n"
+                       "Options 2:\n"
+                       "Options 3:\n");
+}
+
+TEST(CliMoves, BadArgumentsAreRefusedWithOneLine) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"moves", "4", "3", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "7", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "6,6,6,6", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "3", "76,77,78", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "3", "77,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "3", "58,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "3", "14,77,78,79", "1,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "x", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
+        {"moves", "0", "3"},
+        {"dance"},
+        {}};
+    for (const auto& args : bad) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << run.out;
+        EXPECT_EQ(run.out, "");
+        ASSERT_FALSE(run.err.empty());
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+    EXPECT_NE(Cli(bad[6]).err.find("square 14"), std::string::npos);
+}
+
+TEST(CliPlay, DrawsFromAFileUntilTheyRunOut) {
+    TempFolder folder;
+    {
+        std::ofstream draws(folder.File("draws"));
+        draws << "3 3\n3\n   3\n";
+    }
+    const CliRun run = Cli({"play", "--config", Config, "--draws", folder.File("draws"), "--log"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(LogLines(run.out), (std::vector<std::string>{"1|Dice throw :  3     ", "1|No move",
+                                                           "2|Dice throw :  3     ", "2|No move",
+                                                           "6|Dice throw :  3     ", "6|No move",
+                                                           "4|Dice throw :  3     ", "4|No move"}));
+    EXPECT_NE(run.out.find("# draws exhausted\n"), std::string::npos);
+
+    {
+        std::ofstream draws(folder.File("bad"));
+        draws << "1 2\n3 7\n";
+    }
+    const CliRun bad = Cli({"play", "--config", Config, "--draws", folder.File("bad")});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find(folder.File("bad") + ", line 2"), std::string::npos) << bad.err;
+}
+
+TEST(CliPlay, SeededGamesFinishWithASummary) {
+    const CliRun run = Cli({"play", "--config", Config, "--games", "20", "--seed", "9"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("# games 20\n"), std::string::npos);
+    EXPECT_NE(run.out.find("# games/s "), std::string::npos);
+    EXPECT_TRUE(LogLines(run.out).empty()) << "without --log only summary lines";
+    const CliRun again = Cli({"play", "--config", Config, "--games", "20", "--seed", "9"});
+    EXPECT_EQ(run.out.substr(0, run.out.find("# seconds")),
+              again.out.substr(0, again.out.find("# seconds")));
+
+    const CliRun logged =
+        Cli({"play", "--config", Config, "--enabled", "0110", "--seed", "3", "--log"});
+    const std::vector<std::string> lines = LogLines(logged.out);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 2].substr(0, 15),
+              lines[lines.size() - 2].substr(0, 2) + "FINISHED LAST");
+    EXPECT_EQ(lines.back().substr(0, 16), "0|GAME ENDED IN ");
+    for (const std::string& line : lines) {
+        EXPECT_TRUE(line[0] == '0' || line[0] == '2' || line[0] == '6') << line;
+    }
+}
+
+TEST(CliPlay, SaveAtATurnAndLoadToGoOn) {
+    TempFolder folder;
+    const std::string saved = folder.File("at40.ruv");
+    const CliRun save = Cli(
+        {"play", "--config", Config, "--seed", "12", "--turns", "40", "--save", saved, "--log"});
+    EXPECT_EQ(save.status, 0) << save.err;
+    EXPECT_EQ(LogLines(save.out).back(), "0|GAME SAVED TO " + saved);
+    const SavedGame game = SavedGameFile::Read(saved);
+    EXPECT_EQ(game.CurrentPlayer, 3) << "forty turns: player 4 moved last";
+
+    const CliRun load = Cli({"play", "--config", Config, "--seed", "1", "--load", saved, "--log"});
+    EXPECT_EQ(load.status, 0) << load.err;
+    const std::vector<std::string> lines = LogLines(load.out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "0|GAME LOADED FROM " + saved);
+    EXPECT_EQ(lines[1].substr(0, 15), "1|Dice throw : ");
+    EXPECT_EQ(lines.back().substr(0, 16), "0|GAME ENDED IN ");
+}
+
+TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
+    TempFolder folder;
+    {
+        std::ofstream bad(folder.File("bad.ruv"));
+        bad << "0\r\n31,1\r\n";
+    }
+    const std::vector<std::vector<std::string>> bad = {
+        {"play", "--config", folder.File("missing.cfg")},
+        {"play", "--config", Config, "--load", folder.File("bad.ruv")},
+        {"play", "--config", Config, "--enabled", "1000"},
+        {"play", "--config", Config, "--enabled", "11x1"},
+        {"play", "--config", Config, "--games", "0"},
+        {"play", "--config", Config, "--seed", "1", "--draws", "x"},
+        {"play", "--config", Config, "--turns"},
+        {"play", "--config", Config, "--save", "x.ruv"},
+        {"play", "--config", Config, "--fast"}};
+    for (const auto& args : bad) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+    EXPECT_NE(Cli(bad[0]).err.find(folder.File("missing.cfg")), std::string::npos);
+    EXPECT_NE(Cli(bad[1]).err.find("line 2"), std::string::npos) << Cli(bad[1]).err;
+}
+
+} // namespace
+} // namespace ruvo::test
