@@ -17,8 +17,16 @@ constexpr int8_t Triples[24][3] = {
     {2, 3, 1}, {2, 3, 4}, {2, 4, 1}, {2, 4, 3}, {3, 1, 2}, {3, 1, 4}, {3, 2, 1}, {3, 2, 4},
     {3, 4, 1}, {3, 4, 2}, {4, 1, 2}, {4, 1, 3}, {4, 2, 1}, {4, 2, 3}, {4, 3, 1}, {4, 3, 2}};
 
-bool Allowed(int limit, int amount) {
-    return limit < 0 ? (amount >= 6 && amount <= -limit) : amount <= limit;
+// The amounts 1..31 a piece with this move limit may move, as bits: up to the limit for a piece
+// on the board, 6 up to minus the limit for a piece in its yard.
+uint32_t AllowedAmounts(int limit) {
+    const auto upTo = [](int most) {
+        return most >= 31 ? ~uint32_t{0} : (uint32_t{1} << (most + 1)) - 1;
+    };
+    if (limit < 0) {
+        return -limit < 6 ? 0 : upTo(-limit) & ~upTo(5);
+    }
+    return upTo(limit) & ~uint32_t{1};
 }
 
 uint32_t Packed(const std::array<int8_t, 4>& amounts) {
@@ -81,6 +89,11 @@ void ComputeMoveLimits(GameState& state, int player) {
 
 void AddMoveCombination(GameState& state, int player, int first, int second, int third) {
     const int amounts[3] = {first, second, third};
+    // Bit m of allowed[k]: piece k may move m squares.
+    uint32_t allowed[4];
+    for (int k = 0; k < 4; ++k) {
+        allowed[k] = AllowedAmounts(state.MoveLimit[player][k]);
+    }
     // Only the pieces that take a non-zero amount shape a move, so when the unused amounts come
     // last, the triples that share those pieces with the triple before give nothing new.
     int step = 1;
@@ -88,21 +101,23 @@ void AddMoveCombination(GameState& state, int player, int first, int second, int
         step = second == 0 ? 6 : 2;
     }
     for (int t = 0; t < 24; t += step) {
-        const auto& triple = Triples[t];
-        MoveEntry entry;
+        uint32_t block = 0;
         bool legal = true;
-        for (int i = 0; i < 3 && legal; ++i) {
-            if (amounts[i] == 0) {
+        for (int i = 0; i < 3; ++i) {
+            const int amount = amounts[i];
+            if (amount == 0) {
                 continue;
             }
-            const int piece = triple[i] - 1;
-            legal = Allowed(state.MoveLimit[player][piece], amounts[i]);
-            entry.amount[piece] = static_cast<int8_t>(amounts[i]);
+            const int piece = Triples[t][i] - 1;
+            if (amount > 31 || ((allowed[piece] >> amount) & 1) == 0) {
+                legal = false;
+                break;
+            }
+            block |= static_cast<uint32_t>(amount) << (8 * piece);
         }
         if (!legal) {
             continue;
         }
-        const uint32_t block = Packed(entry.amount);
         // A block never seen in the list so far is new without comparing it with every entry.
         const uint32_t hash = (block * 0x9E3779B1u) >> 24;
         uint64_t& seen = state.MoveBlockSeen[hash >> 6];
@@ -115,7 +130,8 @@ void AddMoveCombination(GameState& state, int player, int first, int second, int
         }
         seen |= bit;
         if (!known && state.PossibleMoveCount + 1 < MaxMoveEntries) {
-            state.PossibleMoves[++state.PossibleMoveCount] = entry;
+            MoveEntry& entry = state.PossibleMoves[++state.PossibleMoveCount];
+            std::memcpy(entry.amount.data(), &block, sizeof block);
         }
     }
 }
@@ -126,7 +142,18 @@ void ListPossibleMoves(GameState& state, int player) {
     const int d1 = state.DiceThrow[1];
     const int d2 = state.DiceThrow[2];
     const int d3 = state.DiceThrow[3];
-    AddMoveCombination(state, player, d1, d2, d3);
+    if (d2 == 0 && d3 == 0 && d1 > 0 && d1 <= 31) {
+        // One throw: each piece that may move it, in piece order (what the triples give).
+        for (int k = 0; k < 4; ++k) {
+            if ((AllowedAmounts(state.MoveLimit[player][k]) >> d1) & 1) {
+                MoveEntry& entry = state.PossibleMoves[++state.PossibleMoveCount];
+                entry.amount = {};
+                entry.amount[k] = static_cast<int8_t>(d1);
+            }
+        }
+    } else {
+        AddMoveCombination(state, player, d1, d2, d3);
+    }
     if (d3 == 0 && d2 != 0) {
         AddMoveCombination(state, player, d1 + d2, 0, 0);
     }
