@@ -186,6 +186,12 @@ private slots:
         QTRY_VERIFY(!moves.isEmpty());
         QCOMPARE(moves.last().at(2).toFloat(), 150.0f);
         QCOMPARE(moves.last().at(3).toFloat(), 180.0f);
+
+        list.setMode(1);
+        moves.clear();
+        QTest::mouseMove(dropButton(list), QPoint(4, 2));
+        QTRY_VERIFY(!moves.isEmpty());
+        QCOMPARE(moves.last().at(2).toFloat(), 60.0f);
     }
 
     void listIndexMayOnlyBeSetWhileRunning() {

@@ -488,7 +488,8 @@ void UserControl1::ReadProperties(const PropertyBag& bag) {
     setDropDownHeight(read("DropDownHeight", 0).toInt());
     setMode(read("Mode", 0).toInt());
     setRowHeight(read("RowHeight", 0).toInt());
-    setList(0, read("List", QString()).toString());
+    if (bag.contains(QStringLiteral("List")))
+        setList(0, bag.ReadProperty(QStringLiteral("List")).toString());
     settext(read("Text", QString()).toString());
     if (bag.contains(QStringLiteral("ListIndex"))) {
         try {
@@ -609,6 +610,15 @@ void UserControl1::showSurface(bool shown) {
 
 void UserControl1::resizeEvent(QResizeEvent*) {
     layoutChildren();
+}
+
+void UserControl1::changeEvent(QEvent* event) {
+    // System colours follow the palette.
+    if (event->type() == QEvent::PaletteChange) {
+        updateComposer();
+        redrawVisiblePage();
+    }
+    QWidget::changeEvent(event);
 }
 
 // ---- Drawing

@@ -196,9 +196,9 @@ public:
 
     // The values of a freshly placed control: Enabled false, numbers 0.
     void InitProperties();
-    // Takes the stored properties from a bag; missing ones get their defaults ("ListIndex" is
-    // left alone when missing, and ignored at design time). "Fontname" and "FontSize" are not
-    // read back; "List", "Text" and "ListIndex" are read but never written.
+    // Takes the stored properties from a bag; missing ones get their defaults ("List" and
+    // "ListIndex" are left alone when missing; "ListIndex" is ignored at design time). "Fontname"
+    // and "FontSize" are not read back; "List", "Text" and "ListIndex" are read but never written.
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
@@ -226,6 +226,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Drawing waits in a queue until the surface is painted, so a burst of changes draws the
