@@ -61,8 +61,8 @@ public:
     // ---- Rows ----------------------------------------------------------------------------
 
     // Adds a row with the text itemx.
-    // it: where -- 0 appends at the end; -1 inserts at the top; n > 0 inserts as row n + 1
-    //     (0-based index n + 1); a place beyond the end appends.
+    // it: where -- 0 appends at the end; -1 inserts at the top; n > 0 inserts the row so that
+    //     it becomes row n + 1 (index n); a place beyond the end appends.
     // ipic: picture index in PictureList (from 1); 0 or less takes the picture of the last row
     //     (1 for the first row).
     // ItemFont: font name; when not empty it becomes the list's font for this and later rows.
