@@ -27,7 +27,7 @@ void Pacer::LogLine(int pl, const std::string& text) {
 }
 
 void Pacer::LogAndPace(int p, const std::string& text, int mode) {
-    if (mode == 2 || mode == 3) {
+    if ((mode == 2 || mode == 3) && host_.logWanted()) {
         AddtoLog(text, p);
     }
     const bool paused = p >= 0 && p <= 3 && state_.PlayerPaused[p] == state_.FlagYes;

@@ -177,7 +177,7 @@ void TurnDriver::ThrowDice() {
     const int s = 3 * P;
     for (int n = 1; n <= 3; ++n) {
         dice[n] = static_cast<int16_t>(drawThrow(P));
-        ShowDie(state_, s + n - 1, DieText(dice[n]));
+        ShowDieValue(state_, s + n - 1, dice[n]);
         if (dice[n] != 6) {
             break;
         }

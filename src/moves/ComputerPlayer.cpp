@@ -103,32 +103,56 @@ int PieceScore(const GameState& state, int player, const OpponentPositions& oppo
     return score;
 }
 
-int EntryScore(const GameState& state, int player, const OpponentPositions& opponents,
-               const int (&position)[4], int n) {
-    const MoveEntry& entry = state.PossibleMoves[n];
-    int score = MoveWeights::Base;
-    for (int j = 0; j < 4; ++j) {
-        const int oldPos = position[j];
-        const int newPos = entry.destination[j];
-        if (oldPos != newPos) {
-            score += PieceScore(state, player, opponents, oldPos, newPos);
-        }
-    }
-    return score;
-}
-
 void PiecePositions(const GameState& state, int player, int (&position)[4]) {
     for (int k = 0; k < 4; ++k) {
         position[k] = PiecePosition(state, player, k);
     }
 }
 
+// Scores the entries of the list, remembering each piece's score for each amount: with several
+// throws many entries move the same piece by the same amount.
+class EntryScorer {
+public:
+    EntryScorer(const GameState& state, int player)
+        : state_(state), player_(player), opponents_(state, player) {
+        PiecePositions(state, player, position_);
+        for (auto& piece : known_) {
+            piece = 0;
+        }
+    }
+
+    int score(int n) {
+        const MoveEntry& entry = state_.PossibleMoves[n];
+        int score = MoveWeights::Base;
+        for (int k = 0; k < 4; ++k) {
+            const int amount = entry.amount[k];
+            const int newPos = entry.destination[k];
+            if (newPos == position_[k] || amount < 0 || amount > 31) {
+                continue;
+            }
+            const uint32_t bit = uint32_t{1} << amount;
+            if ((known_[k] & bit) == 0) {
+                scores_[k][amount] = PieceScore(state_, player_, opponents_, position_[k], newPos);
+                known_[k] |= bit;
+            }
+            score += scores_[k][amount];
+        }
+        return score;
+    }
+
+private:
+    const GameState& state_;
+    int player_;
+    OpponentPositions opponents_;
+    int position_[4];
+    uint32_t known_[4];
+    int scores_[4][32];
+};
+
 } // namespace
 
 int ScoreMove(const GameState& state, int player, int n) {
-    int position[4];
-    PiecePositions(state, player, position);
-    return EntryScore(state, player, OpponentPositions(state, player), position, n);
+    return EntryScorer(state, player).score(n);
 }
 
 void ChooseComputerMove(GameState& state, int player) {
@@ -136,12 +160,10 @@ void ChooseComputerMove(GameState& state, int player) {
         state.ChosenMove = 2;
         return;
     }
-    int position[4];
-    PiecePositions(state, player, position);
-    const OpponentPositions opponents(state, player);
+    EntryScorer scorer(state, player);
     int best = 0;
     for (int n = 2; n <= state.PossibleMoveCount; ++n) {
-        const int score = EntryScore(state, player, opponents, position, n);
+        const int score = scorer.score(n);
         if (n == 2 || score > best) {
             best = score;
             state.ChosenMove = static_cast<int16_t>(n);

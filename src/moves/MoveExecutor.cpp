@@ -121,7 +121,7 @@ void MoveExecutor::clearUsedDice(int player, int amount) {
         }
         return;
     }
-    auto shown = [&](int i) { return static_cast<int>(Val(state_.DiceNum[first + i])); };
+    auto shown = [&](int i) { return ShownDie(state_, first + i); };
     if (amount <= 6) {
         for (int i = 0; i < 3; ++i) {
             if (!state_.DiceNum[first + i].empty() && shown(i) == amount) {
@@ -244,7 +244,7 @@ bool MoveExecutor::MakeOptionMove(int piece, bool typed) {
     for (int i = 0; i < 3; ++i) {
         ShowDie(state_, 3 * P + i, "");
         if (state_.DiceThrow[i + 1] != 0) {
-            ShowDie(state_, 3 * P + i, DieText(state_.DiceThrow[i + 1]));
+            ShowDieValue(state_, 3 * P + i, state_.DiceThrow[i + 1]);
         }
     }
     PrepareTurnMoves(state_, P);

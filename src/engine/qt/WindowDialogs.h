@@ -1,0 +1,14 @@
+#pragma once
+// The real modal interactions of the main window: Qt message boxes, popup menus, the file
+// chooser and the help and about windows.
+#include "engine/qt/ModalDialogs.h"
+
+class WindowDialogs : public ModalDialogs {
+public:
+    void message(QWidget* owner, const QString& text) override;
+    bool askYesNo(QWidget* owner, const QString& prompt) override;
+    QAction* popupMenu(QMenu* menu, const QPoint& globalPosition) override;
+    std::string chooseFile(QWidget* owner, const ruvo::FileDialogRequest& request) override;
+    void showHelp(QWidget* owner, const QString& helpPagePath) override;
+    void showAbout(QWidget* owner) override;
+};
