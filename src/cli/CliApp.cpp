@@ -13,7 +13,8 @@ const char* CliApp::Usage() {
            "[--seed S | --draws FILE] [--turns T] [--save FILE] [--load FILE] [--log]\n";
 }
 
-int CliApp::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int CliApp::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const std::string& programFolder) {
     try {
         if (args.empty()) {
             throw UsageError("no command given");
@@ -23,7 +24,7 @@ int CliApp::Run(const std::vector<std::string>& args, std::ostream& out, std::os
             return MovesCommand::Run(rest, out);
         }
         if (args[0] == "play") {
-            return PlayCommand::Run(rest, out);
+            return PlayCommand::Run(rest, out, programFolder);
         }
         if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
             out << Usage();

@@ -11,6 +11,7 @@
 #include "files/SettingsFile.h"
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <memory>
@@ -22,7 +23,7 @@ namespace ruvo {
 namespace {
 
 struct PlayOptions {
-    std::string config = "ruvo.cfg";
+    std::optional<std::string> config;
     std::optional<std::string> enabled;
     long games = 1;
     std::optional<uint64_t> seed;
@@ -113,6 +114,23 @@ std::vector<int> ReadDraws(const std::string& path) {
     return draws;
 }
 
+// The settings file: the one named, else ruvo.cfg in the current folder, else the default
+// beside the program.
+std::string SettingsPath(const std::optional<std::string>& named,
+                         const std::string& programFolder) {
+    if (named) {
+        return *named;
+    }
+    const std::string local = "ruvo.cfg";
+    if (!programFolder.empty() && !std::filesystem::exists(local)) {
+        const std::filesystem::path beside = std::filesystem::path(programFolder) / local;
+        if (std::filesystem::exists(beside)) {
+            return beside.string();
+        }
+    }
+    return local;
+}
+
 void PrintSummary(std::ostream& out, const HeadlessHost& host, double seconds) {
     out << "# games " << host.gamesCompleted() << '\n';
     out << "# turns " << host.turnsPlayed() << '\n';
@@ -132,9 +150,10 @@ void PrintSummary(std::ostream& out, const HeadlessHost& host, double seconds) {
 
 } // namespace
 
-int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
+int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
+                     const std::string& programFolder) {
     const PlayOptions options = ParseOptions(args);
-    Settings settings = SettingsFile::Load(options.config);
+    Settings settings = SettingsFile::Load(SettingsPath(options.config, programFolder));
     if (options.enabled) {
         int playing = 0;
         for (int p = 0; p < 4; ++p) {

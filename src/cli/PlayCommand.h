@@ -8,9 +8,11 @@ namespace ruvo {
 
 class PlayCommand {
 public:
-    // args: the words after "play". Throws UsageError on a bad argument and FileError on a file
-    // that cannot be used.
-    static int Run(const std::vector<std::string>& args, std::ostream& out);
+    // args: the words after "play". Without --config the settings are ruvo.cfg in the current
+    // folder, or when there is none, the one in programFolder. Throws UsageError on a bad
+    // argument and FileError on a file that cannot be used.
+    static int Run(const std::vector<std::string>& args, std::ostream& out,
+                   const std::string& programFolder = "");
 };
 
 } // namespace ruvo

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace ruvo::test {
@@ -17,11 +18,11 @@ struct CliRun {
     std::string err;
 };
 
-CliRun Cli(std::vector<std::string> args) {
+CliRun Cli(std::vector<std::string> args, const std::string& programFolder = "") {
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;
-    run.status = CliApp::Run(args, out, err);
+    run.status = CliApp::Run(args, out, err, programFolder);
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -147,6 +148,19 @@ TEST(CliPlay, SeededGamesFinishWithASummary) {
     for (const std::string& line : lines) {
         EXPECT_TRUE(line[0] == '0' || line[0] == '2' || line[0] == '6') << line;
     }
+}
+
+TEST(CliPlay, WithoutASettingsFileHereTheDefaultBesideTheProgramIsUsed) {
+    TempFolder folder;
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const CliRun beside = Cli({"play", "--games", "2", "--seed", "3"}, RUVO_SOURCE_DIR "/data");
+    const CliRun nowhere = Cli({"play", "--games", "2", "--seed", "3"}, folder.Path().string());
+    std::filesystem::current_path(here);
+    EXPECT_EQ(beside.status, 0) << beside.err;
+    EXPECT_NE(beside.out.find("# games 2\n"), std::string::npos);
+    EXPECT_EQ(nowhere.status, 2);
+    EXPECT_NE(nowhere.err.find("ruvo.cfg"), std::string::npos) << nowhere.err;
 }
 
 TEST(CliPlay, SaveAtATurnAndLoadToGoOn) {
