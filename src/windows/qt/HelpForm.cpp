@@ -1,0 +1,120 @@
+#include "windows/qt/HelpForm.h"
+
+#include "windows/qt/HelpBrowser.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QUrl>
+
+namespace {
+
+// Sizes in twips (1/1440 inch), turned into pixels at the window's resolution.
+constexpr int TwipsPerInch = 1440;
+constexpr int Margin = 60;
+constexpr int WidthAllowance = 120;  // the browser is this much narrower than the window
+constexpr int HeightAllowance = 480; // and this much shorter, below its top offset
+constexpr int ButtonWidth = 1200;
+constexpr int ButtonHeight = 360;
+constexpr int InitialWidth = 10800;
+constexpr int InitialHeight = 8400;
+
+} // namespace
+
+HelpForm::HelpForm(const QString& helpPagePath, QWidget* parent)
+    : QDialog(parent), pagePath_(helpPagePath), WebBrowser1(new HelpBrowser(this)),
+      Command1(new QPushButton(QStringLiteral("Back"), this)),
+      Command2(new QPushButton(QStringLiteral("Forward"), this)),
+      Command3(new QPushButton(QStringLiteral("Exit"), this)) {
+    setWindowTitle(QStringLiteral("Ruvo Help"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setSizeGripEnabled(true);
+
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command3->setObjectName(QStringLiteral("Command3"));
+    for (QPushButton* button : {Command1, Command2, Command3}) {
+        QFont font = button->font();
+        font.setFamily(QStringLiteral("Arial"));
+        button->setFont(font);
+        button->setAutoDefault(false);
+    }
+
+    connect(Command1, &QPushButton::clicked, this, &HelpForm::goBack);
+    connect(Command2, &QPushButton::clicked, this, &HelpForm::goForward);
+    connect(Command3, &QPushButton::clicked, this, &HelpForm::hide);
+    connect(WebBrowser1, &HelpBrowser::backRequested, this, &HelpForm::goBack);
+    connect(WebBrowser1, &HelpBrowser::forwardRequested, this, &HelpForm::goForward);
+
+    WebBrowser1->move(twipsToX(Margin), twipsToY(Margin));
+    resize(twipsToX(InitialWidth), twipsToY(InitialHeight));
+    layOut();
+}
+
+void HelpForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        showPage();
+    }
+}
+
+void HelpForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layOut();
+}
+
+void HelpForm::showPage() {
+    const QUrl page = QUrl::fromLocalFile(pagePath_);
+    if (WebBrowser1->source() != page) {
+        WebBrowser1->setSource(page);
+    }
+    // Read the file again, so that the page shown is the page on disk, from its top.
+    WebBrowser1->reload();
+}
+
+bool HelpForm::insidePage() const {
+    return WebBrowser1->source().toString().contains(u'#');
+}
+
+void HelpForm::goBack() {
+    if (insidePage()) {
+        WebBrowser1->backward();
+    }
+}
+
+void HelpForm::goForward() {
+    if (insidePage()) {
+        WebBrowser1->forward();
+    }
+}
+
+void HelpForm::layOut() {
+    // The browser fills the window but for a margin at its sides and a strip at the bottom,
+    // which holds the buttons. A size that would come out negative leaves that side as it was.
+    const int browserWidth = width() - twipsToX(WidthAllowance);
+    const int browserHeight = height() - twipsToY(HeightAllowance) - WebBrowser1->y();
+    if (browserWidth >= 0) {
+        WebBrowser1->resize(browserWidth, WebBrowser1->height());
+    }
+    if (browserHeight >= 0) {
+        WebBrowser1->resize(WebBrowser1->width(), browserHeight);
+    }
+
+    const int buttonTop = height() - twipsToY(HeightAllowance - Margin);
+    const int buttonWidth = twipsToX(ButtonWidth);
+    const int buttonHeight = twipsToY(ButtonHeight);
+    Command1->setGeometry(twipsToX(Margin), buttonTop, buttonWidth, buttonHeight);
+    Command2->setGeometry(twipsToX(2 * Margin + ButtonWidth), buttonTop, buttonWidth, buttonHeight);
+    Command3->setGeometry(width() - twipsToX(Margin) - buttonWidth, buttonTop, buttonWidth,
+                          buttonHeight);
+}
+
+int HelpForm::twipsToX(int twips) const {
+    return twips * logicalDpiX() / TwipsPerInch;
+}
+
+int HelpForm::twipsToY(int twips) const {
+    return twips * logicalDpiY() / TwipsPerInch;
+}

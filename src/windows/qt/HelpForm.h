@@ -1,0 +1,39 @@
+#pragma once
+// The help window: the program's help page in a browser with Back, Forward and Exit buttons.
+// Back and Forward only move between places inside the page (locations with a "#"), so they
+// never lead away from it; each time the window becomes active it shows the page afresh.
+#include <QDialog>
+#include <QString>
+
+class HelpBrowser;
+class QPushButton;
+
+class HelpForm : public QDialog {
+    Q_OBJECT
+
+public:
+    HelpForm(const QString& helpPagePath, QWidget* parent);
+
+    QString pagePath() const { return pagePath_; }
+    // The page shown the next time the window becomes active.
+    void setPagePath(const QString& helpPagePath) { pagePath_ = helpPagePath; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showPage();
+    void goBack();
+    void goForward();
+    bool insidePage() const;
+    void layOut();
+    int twipsToX(int twips) const;
+    int twipsToY(int twips) const;
+
+    QString pagePath_;
+    HelpBrowser* WebBrowser1;
+    QPushButton* Command1; // Back
+    QPushButton* Command2; // Forward
+    QPushButton* Command3; // Exit
+};
