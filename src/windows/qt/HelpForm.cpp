@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <QUrl>
 
 namespace {
@@ -29,7 +30,6 @@ HelpForm::HelpForm(const QString& helpPagePath, QWidget* parent)
       Command3(new QPushButton(QStringLiteral("Exit"), this)) {
     setWindowTitle(QStringLiteral("Ruvo Help"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setSizeGripEnabled(true);
 
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -56,6 +56,15 @@ HelpForm::HelpForm(const QString& helpPagePath, QWidget* parent)
 void HelpForm::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        showPage();
+    }
+}
+
+void HelpForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Activation normally follows at once; a window manager that holds it back still gets the
+    // page shown.
+    if (WebBrowser1->source().isEmpty()) {
         showPage();
     }
 }
