@@ -1,0 +1,136 @@
+#include "board/qt/BoxControl.h"
+
+#include "board/qt/PicturePainter.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+BoxControl::BoxControl(int index, QWidget* parent)
+    : QWidget(parent), index_(index), backColor_(palette().color(QPalette::Button)) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoxControl::setbackcolor(const QColor& color) {
+    if (color != backColor_) {
+        backColor_ = color;
+        update();
+    }
+}
+
+void BoxControl::setforecolor(const QColor& color) {
+    if (color != foreColor_) {
+        foreColor_ = color;
+        update();
+    }
+}
+
+void BoxControl::setcaption(const QString& caption) {
+    if (caption != caption_) {
+        caption_ = caption;
+        update();
+    }
+}
+
+void BoxControl::setpicture(ruvo::Picture picture) {
+    if (picture != picture_) {
+        picture_ = picture;
+        update();
+    }
+}
+
+void BoxControl::setfontbold(bool bold) {
+    if (bold != fontBold_) {
+        fontBold_ = bold;
+        update();
+    }
+}
+
+void BoxControl::setCentreTile(int corner) {
+    if (corner != centreTile_) {
+        centreTile_ = corner;
+        update();
+    }
+}
+
+void BoxControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF box = rect();
+    painter.fillRect(box, backColor_);
+
+    const QRectF inside = box.adjusted(1, 1, -1, -1);
+    if (centreTile_ >= 0) {
+        PicturePainter::paintCentreTile(painter, inside, centreTile_);
+    }
+    PicturePainter::paint(painter, inside, picture_);
+
+    const QString text = caption_.trimmed();
+    if (!text.isEmpty()) {
+        QFont font = this->font();
+        font.setBold(fontBold_);
+        font.setPixelSize(std::max(9, qRound(std::min(width(), height()) * 0.27)));
+        painter.setFont(font);
+        // With a picture the caption sits low, on the piece's body; alone it is centred.
+        const bool low = picture_ != ruvo::Picture::Blank;
+        const QRectF band = low ? QRectF(box.left(), box.top() + box.height() * 0.5, box.width(),
+                                         box.height() * 0.42)
+                                : box;
+        const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+        if (low || foreColor_.lightness() > 160) {
+            painter.setPen(QColor(0, 0, 0, 150));
+            painter.drawText(band.translated(1, 1), flags, text);
+        }
+        painter.setPen(foreColor_);
+        painter.drawText(band, flags, text);
+    }
+
+    // A raised border: light on the top and left, dark on the bottom and right.
+    painter.setPen(QColor(255, 255, 255, 150));
+    painter.drawLine(0, 0, width() - 1, 0);
+    painter.drawLine(0, 0, 0, height() - 1);
+    painter.setPen(QColor(0, 0, 0, 120));
+    painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+}
+
+void BoxControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        leftPressed_ = true;
+    }
+    event->accept();
+}
+
+void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        break;
+    }
+    event->accept();
+    const bool click = button == 1 && leftPressed_ && rect().contains(event->position().toPoint());
+    if (button == 1) {
+        leftPressed_ = false;
+    }
+    if (button != 0) {
+        emit MouseUp(button);
+    }
+    if (click) {
+        emit Click();
+    }
+}
+
+void BoxControl::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit MouseMove();
+}

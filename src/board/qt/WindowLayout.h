@@ -1,0 +1,61 @@
+#pragma once
+// Where every control of the main window goes, worked out in twips (1/1440 inch) from the screen
+// size and the board grid of the settings file: the window and its tile size, the squares with
+// the yard squares spread inside their blocks, the centre tiles and the Start cell, the painted
+// yard areas, the right-hand column, the command line and the player panels.
+#include "board/BoardGeometry.h"
+
+#include <array>
+#include <cstdint>
+
+class WindowLayout {
+public:
+    struct Rect {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+        int right() const { return left + width; }
+        int bottom() const { return top + height; }
+    };
+
+    // Sizes that come from the window's fonts and widgets, in twips.
+    struct Metrics {
+        int frameTitle = 300; // the caption strip at the top of a frame
+        int textLine = 240;   // a line of label text
+        int labelWidth = 700; // the wider of the speed frame's end labels
+        int countLine = 240;  // a throw-count line
+        int countLineWidth = 2400;
+        int commandLine = 330;   // the command line
+        int scrollBar = 255;     // the speed scroll bar
+        int optionsHeight = 330; // a player's options button
+    };
+
+    // screenWidth, screenHeight: the screen in twips; twipsPerPixelY: the screen's vertical
+    // twips per pixel; squareCol, squareRow: the grid cell (1..15) of each board square.
+    WindowLayout(int screenWidth, int screenHeight, double twipsPerPixelY, const Metrics& metrics,
+                 const std::array<int16_t, ruvo::SquareTotal>& squareCol,
+                 const std::array<int16_t, ruvo::SquareTotal>& squareRow);
+
+    int windowWidth = 0; // the window's inner size
+    int windowHeight = 0;
+    int tileSize = 0;
+    int boardRight = 0;  // right edge of square 24
+    int boardBottom = 0; // bottom edge of square 37
+
+    std::array<Rect, ruvo::SquareTotal> square{};
+    std::array<Rect, 4> blackTile{};
+    Rect start;
+    std::array<Rect, 4> yard{}; // the painted yard areas
+
+    // The right-hand column; controls inside a frame are relative to the frame.
+    Rect speedFrame, speedRange, label2, label4, label1;
+    Rect movesFrame, movesList; // movesList.height is the log's list height
+    Rect diceTFrame;
+    std::array<Rect, 7> diceCount{};
+    Rect commandLine;
+
+    // The player panels; DiceHead and the dice are relative to their panel.
+    std::array<Rect, 4> playerInfo{}, diceHead{}, playerOptions{}, playerTypePicture{};
+    std::array<Rect, 12> dice{};
+};

@@ -1,0 +1,239 @@
+#pragma once
+// Helpers shared by the main window tests.
+//
+// - ScriptedDialogs answers the window's modal interactions from a script and records them:
+//   messages, Yes/No questions (answers queued, or a function deciding), popup menus (the
+//   caption of the item to pick, with the captions and enabled states the menu had when it
+//   opened), file choosers, help and about.
+// - TestDice gives queued draws first, then draws from a seeded generator.
+// - Sandbox makes a temporary folder holding a copy of the default ruvo.cfg the current
+//   directory, with its first four lines set as a test wants them.
+// - StartedForm builds a window with those two, starts it up and shows it.
+#include "board/qt/BoxControl.h"
+#include "engine/qt/Form1.h"
+#include "engine/qt/ModalDialogs.h"
+#include "listctl/qt/UserControl1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace form1test {
+
+class ScriptedDialogs : public ModalDialogs {
+public:
+    struct MenuShown {
+        QString title;
+        QStringList captions; // separators as "-"
+        QList<bool> enabled;
+    };
+
+    QStringList messages;
+    QStringList questions;
+    std::deque<bool> answers; // used in order; then defaultAnswer
+    bool defaultAnswer = true;
+    std::function<bool(const QString&)> answerer; // when set, it answers every question
+    std::deque<QString> menuPicks;                // captions to pick; "" or none left dismisses
+    std::vector<MenuShown> menus;
+    std::deque<std::string> files;
+    std::vector<ruvo::FileDialogRequest> fileRequests;
+    QStringList helpShown;
+    int aboutShown = 0;
+    std::function<void(const QString&)> onMessage;
+
+    void message(QWidget*, const QString& text) override {
+        messages << text;
+        if (onMessage) {
+            onMessage(text);
+        }
+    }
+    bool askYesNo(QWidget*, const QString& prompt) override {
+        questions << prompt;
+        if (answerer) {
+            return answerer(prompt);
+        }
+        if (answers.empty()) {
+            return defaultAnswer;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QAction* popupMenu(QMenu* menu, const QPoint&) override {
+        MenuShown shown{menu->title(), {}, {}};
+        for (QAction* item : menu->actions()) {
+            shown.captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            shown.enabled << item->isEnabled();
+        }
+        menus.push_back(shown);
+        if (menuPicks.empty()) {
+            return nullptr;
+        }
+        const QString pick = menuPicks.front();
+        menuPicks.pop_front();
+        for (QAction* item : menu->actions()) {
+            if (!item->isSeparator() && item->text() == pick && item->isEnabled()) {
+                return item;
+            }
+        }
+        return nullptr;
+    }
+    std::string chooseFile(QWidget*, const ruvo::FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        if (files.empty()) {
+            return {};
+        }
+        std::string file = files.front();
+        files.pop_front();
+        return file;
+    }
+    void showHelp(QWidget*, const QString& helpPagePath) override { helpShown << helpPagePath; }
+    void showAbout(QWidget*) override { ++aboutShown; }
+};
+
+class TestDice : public ruvo::DiceSource {
+public:
+    explicit TestDice(std::vector<int> first = {}, unsigned seed = 7)
+        : queued_(first.begin(), first.end()), generator_(seed) {}
+    void queue(std::initializer_list<int> draws) { queued_.insert(queued_.end(), draws); }
+    int draw() override {
+        if (!queued_.empty()) {
+            const int value = queued_.front();
+            queued_.pop_front();
+            return value;
+        }
+        return std::uniform_int_distribution<int>(1, 6)(generator_);
+    }
+
+private:
+    std::deque<int> queued_;
+    std::mt19937 generator_;
+};
+
+// The four user settings lines of ruvo.cfg.
+struct UserSettings {
+    int speed = 30;
+    int sound = 1;
+    QString types = QStringLiteral("CCCC");
+    QString enabled = QStringLiteral("1111");
+    QString paused = QStringLiteral("0000");
+
+    QByteArray lines() const {
+        auto list = [](const QString& flags, bool quoted) {
+            QStringList items;
+            for (const QChar c : flags) {
+                items << (quoted ? QStringLiteral("\"%1\"").arg(c) : QString(c));
+            }
+            return items.join(QLatin1Char(','));
+        };
+        return QStringLiteral("\"Speed Factor\",%1,%2\r\n\"Player Type\",%3\r\n"
+                              "\"Player Enabled\",%4\r\n\"Player Pause\",%5\r\n")
+            .arg(speed)
+            .arg(sound)
+            .arg(list(types, true), list(enabled, false), list(paused, false))
+            .toLatin1();
+    }
+};
+
+class Sandbox {
+public:
+    Sandbox() : previous_(QDir::currentPath()) {
+        QVERIFY2(folder_.isValid(), "no temporary folder");
+        QVERIFY(QFile::copy(QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.cfg"), path()));
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+        QDir::setCurrent(folder_.path());
+    }
+    ~Sandbox() { QDir::setCurrent(previous_); }
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+
+    QString path() const { return folder_.filePath(QStringLiteral("ruvo.cfg")); }
+    QByteArray contents() const {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Replaces the first four lines of the settings file.
+    void setUserSettings(const UserSettings& settings) {
+        QByteArray bytes = contents();
+        int at = 0;
+        for (int line = 0; line < 4; ++line) {
+            at = bytes.indexOf('\n', at) + 1;
+        }
+        write(settings.lines() + bytes.mid(at));
+    }
+    void write(const QByteArray& bytes) {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+// A started, shown window with scripted dialogs and test dice.
+struct StartedForm {
+    ScriptedDialogs* dialogs = nullptr;
+    TestDice* dice = nullptr;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<QSignalSpy> sounds;
+
+    explicit StartedForm(std::vector<int> draws = {}) {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        auto testDice = std::make_unique<TestDice>(std::move(draws));
+        dialogs = scripted.get();
+        dice = testDice.get();
+        form = std::make_unique<Form1>(std::move(scripted), std::move(testDice));
+        sounds = std::make_unique<QSignalSpy>(form.get(), &Form1::soundPlayed);
+    }
+    bool start() {
+        if (!form->startUp()) {
+            return false;
+        }
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
+    }
+    Form1& operator*() const { return *form; }
+    Form1* operator->() const { return form.get(); }
+
+    QStringList soundsPlayed() const {
+        QStringList names;
+        for (const QList<QVariant>& call : *sounds) {
+            names << call.at(0).toString();
+        }
+        return names;
+    }
+    QStringList log() const {
+        QStringList lines;
+        for (int i = 0; i < form->MovesList()->ListCount(); ++i) {
+            lines << form->MovesList()->List(i);
+        }
+        return lines;
+    }
+    // Types a line into the command line and presses Enter, as a person would.
+    void type(const QString& line) const {
+        QLineEdit* commandLine = form->Commandline();
+        QTest::keyClicks(commandLine, line);
+        QTest::keyClick(commandLine, Qt::Key_Return);
+    }
+};
+
+// Runs `action` after `ms` milliseconds from inside whatever event loop is running then.
+inline void after(int ms, QObject* context, std::function<void()> action) {
+    QTimer::singleShot(ms, context, std::move(action));
+}
+
+} // namespace form1test
