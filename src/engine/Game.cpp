@@ -42,7 +42,8 @@ Game::Game(GameHost& host, DiceSource& dice)
     : host_(host), pacer_(state_, host, stopped_), moves_(state_, host, pacer_),
       driver_(state_, host, pacer_, moves_, dice,
               TurnDriver::Services{[this] { return serveSave(); }, [this] { return serveLoad(); },
-                                   [this] { endProgram(); }}) {
+                                   [this] { endProgram(); }}),
+      roster_(state_, host, pacer_, driver_) {
     FillPieceTriples(state_);
     PlaceAllInYards(state_);
     for (int i = 0; i < 7; ++i) {
@@ -147,7 +148,7 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
         }
     }
     for (int p = 0; p < 4; ++p) {
-        showPlayerTypePicture(p);
+        PlayerRoster::ShowTypePicture(state_, p);
         if (state_.PlayerType[p] == "H") {
             state_.PlayerPaused[p] = state_.FlagNo;
         }
@@ -160,17 +161,6 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
     }
     state_.ExtraTurn = 0;
     state_.RemovePending = NoRemoval;
-}
-
-void Game::showPlayerTypePicture(int player) {
-    TypePictureView& picture = state_.PlayerTypePicture[player];
-    if (state_.PlayerType[player] == "H") {
-        picture.picture = Picture::Human;
-        picture.toolTip = "Human to play for this Player";
-    } else {
-        picture.picture = Picture::Computer;
-        picture.toolTip = "Computer to play for this Player";
-    }
 }
 
 void Game::speedChanged(int value) {
@@ -411,7 +401,7 @@ void Game::applySavedGame(const SavedGame& game) {
         }
         state_.PlayerInfo[i].caption = playing ? "PLAYING" : "NOT PLAYING";
         state_.PlayerCount = static_cast<int16_t>(state_.PlayerCount + (playing ? 1 : 0));
-        showPlayerTypePicture(i);
+        PlayerRoster::ShowTypePicture(state_, i);
         if (state_.PlayerType[i] == "H") {
             state_.PlayerPaused[i] = 0;
         }
@@ -541,97 +531,20 @@ void Game::playerOptionsMouseUp(int player) {
         if (player < 0 || player > 3) {
             return;
         }
-        PlayerMenu menu;
-        menu.player = player;
-        menu.typeCaption = state_.PlayerType[player] == "H" ? "Human" : "Computer";
-        menu.enabledCaption =
-            state_.PlayerEnabled[player] == state_.FlagYes ? "Playing" : "Not playing";
-        menu.pausedCaption =
-            state_.PlayerPaused[player] == state_.FlagYes ? "Paused" : "Not paused";
-        menu.pausedEnabled = state_.PlayerType[player] != "H";
-        const std::string command = host_.popupPlayerMenu(menu);
+        const std::string command = host_.popupPlayerMenu(roster_.menuFor(player));
         pacer_.checkStop();
-        if (!command.empty()) {
-            runPlayerOption(player, command);
+        if (command.empty() || !roster_.runPlayerOption(player, command, waitingForPerson())) {
+            return;
         }
+        // The person to move is now a computer: its move is played at once.
+        host_.setCommandLineText("");
+        host_.setCommandLineColor(static_cast<Rgb>(Val(state_.CommandlineTag)));
+        automaticMove();
     });
 }
 
-void Game::runPlayerOption(int p, const std::string& command) {
-    if (command == "TYPE") {
-        if (state_.PlayerType[p] != "H") {
-            state_.PlayerType[p] = "H";
-            showPlayerTypePicture(p);
-            state_.PlayerPaused[p] = state_.FlagNo;
-            pacer_.LogLine(p + 1, "set to HUMAN");
-            return;
-        }
-        state_.PlayerType[p] = "C";
-        showPlayerTypePicture(p);
-        pacer_.LogLine(p + 1, "set to COMPUTER");
-        if (p == state_.CurrentPlayer && waitingForPerson()) {
-            host_.setCommandLineText("");
-            host_.setCommandLineColor(static_cast<Rgb>(Val(state_.CommandlineTag)));
-            automaticMove();
-        }
-    } else if (command == "ENABLEDISABLE") {
-        TogglePlayerEnabled(p);
-    } else if (command == "PAUSED" && state_.PlayerType[p] != "H") {
-        if (state_.PlayerPaused[p] != state_.FlagYes) {
-            state_.PlayerPaused[p] = state_.FlagYes;
-            pacer_.LogLine(p + 1, "PAUSE ON");
-        } else {
-            state_.PlayerPaused[p] = state_.FlagNo;
-            pacer_.LogLine(p + 1, "NO PAUSE");
-            state_.DiceHead[p].caption.clear();
-        }
-    }
-}
-
-void Game::TogglePlayerEnabled(int p) {
-    guarded([&] {
-        if (state_.PlayerEnabled[p] != state_.FlagYes) {
-            if (state_.PlayerEnabled[p] != state_.FlagNo) {
-                return;
-            }
-            state_.PlayerEnabled[p] = state_.FlagYes;
-            state_.PlayerInfo[p].caption = "PLAYER" + Str(p + 1);
-            state_.PlayerInfo[p].visible = true;
-            pacer_.LogLine(p + 1, "ENABLED");
-            state_.PlayerTypePicture[p].visible = true;
-            for (int k = 0; k < 4; ++k) {
-                state_.Piece[YardSquare(p, k)].visible = true;
-            }
-            if (state_.RemovePending == p) {
-                state_.RemovePending = NoRemoval; // back before its pieces were cleared
-            }
-            driver_.ResetPlayer(p);
-            ++state_.PlayerCount;
-            return;
-        }
-        if (state_.PlayerCount <= 2) {
-            pacer_.playsound(state_.SndError);
-            return;
-        }
-        if (state_.CurrentPlayer != -1 && state_.FinishPlace[p] > 0) {
-            host_.message("Player has finished already");
-            pacer_.checkStop();
-            return;
-        }
-        const bool remove = host_.askYesNo("Remove Player" + Str(p + 1) + " ?");
-        pacer_.checkStop();
-        if (!remove) {
-            return;
-        }
-        pacer_.playsound(state_.SndRemove);
-        --state_.PlayerCount;
-        state_.PlayerEnabled[p] = state_.FlagNo;
-        pacer_.LogLine(p + 1, "DISABLED");
-        state_.PlayerInfo[p].caption = "NOT PLAYING";
-        state_.PlayerTypePicture[p].visible = false;
-        state_.PlayerInfo[p].visible = false;
-        state_.RemovePending = static_cast<int16_t>(p);
-    });
+void Game::TogglePlayerEnabled(int player) {
+    guarded([&] { roster_.TogglePlayerEnabled(player); });
 }
 
 } // namespace ruvo

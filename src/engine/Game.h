@@ -9,6 +9,7 @@
 #include "files/SavedGame.h"
 #include "files/Settings.h"
 #include "moves/MoveExecutor.h"
+#include "players/PlayerRoster.h"
 
 #include <string>
 
@@ -76,9 +77,7 @@ private:
     void endProgram();
     void automaticMove();
     void typedMove(const std::string& line);
-    void runPlayerOption(int player, const std::string& command);
     void applySavedGame(const SavedGame& game);
-    void showPlayerTypePicture(int player);
 
     GameState state_;
     GameHost& host_;
@@ -86,6 +85,7 @@ private:
     Pacer pacer_;
     MoveExecutor moves_;
     TurnDriver driver_;
+    PlayerRoster roster_;
     std::string menuTag_;
     std::string pendingLoad_;
 };

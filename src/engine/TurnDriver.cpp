@@ -5,6 +5,7 @@
 #include "engine/Text.h"
 #include "moves/ComputerPlayer.h"
 #include "moves/MoveGenerator.h"
+#include "players/PlayerRoster.h"
 
 namespace ruvo {
 
@@ -278,13 +279,8 @@ void TurnDriver::ResetBoard() {
         }
     }
     for (int p = 0; p < 4; ++p) {
-        TypePictureView& picture = state_.PlayerTypePicture[p];
-        if (state_.PlayerType[p] != "H") {
-            picture.picture = Picture::Computer;
-            picture.toolTip = "Computer to play for this Player";
-        } else {
-            picture.picture = Picture::Human;
-            picture.toolTip = "Human to play for this Player";
+        PlayerRoster::ShowTypePicture(state_, p);
+        if (state_.PlayerType[p] == "H") {
             state_.PlayerPaused[p] = state_.FlagNo;
         }
     }
