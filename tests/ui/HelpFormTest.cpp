@@ -1,0 +1,337 @@
+// The help window: Back and Forward only inside the help page, the page shown afresh each time
+// the window becomes active, Exit, the resize rule, a missing page, and the shipped page's own
+// links.
+#include "windows/qt/HelpForm.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+void writeFile(const QString& path, const QString& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+// A page long enough to scroll, with a contents list of in-page links and a link to another
+// file.
+QString pageText(const QString& title) {
+    QString filler;
+    for (int i = 0; i < 60; ++i) {
+        filler += QStringLiteral("<p>Filler line %1</p>").arg(i);
+    }
+    return QStringLiteral("<html><body><h1>%1</h1>"
+                          "<p><a href=\"#one\">Go to one</a> <a href=\"#two\">Go to two</a> "
+                          "<a href=\"other.htm\">Other file</a></p>%2"
+                          "<h2><a name=\"one\">Section one</a></h2>%2"
+                          "<h2><a name=\"two\">Section two</a></h2>%2</body></html>")
+        .arg(title, filler);
+}
+
+} // namespace
+
+class HelpFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnThePageWithItsCaptionAndButtons();
+    void backAndForwardDoNothingOnTheFreshPage();
+    void backAndForwardMoveBetweenPlacesInsideThePage();
+    void backAndForwardKeysFollowTheSameRule();
+    void backAndForwardDoNothingOnAnotherFile();
+    void activationShowsThePageAfreshFromDisk();
+    void exitAndTheCloseBoxEndTheModalShow();
+    void browserFollowsTheResizeRule();
+    void missingPageShowsANotFoundPage();
+    void shippedPageLinksReachTheirPlaces();
+
+private:
+    QTextBrowser* browser() const { return form->findChild<QTextBrowser*>("WebBrowser1"); }
+    QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
+    void activate(QWidget* window);
+    void clickLink(const QString& linkText);
+    QUrl pageUrl(const QString& fragment = QString()) const;
+
+    QTemporaryDir dir;
+    QString pagePath;
+    HelpForm* form = nullptr;
+    QWidget* other = nullptr;
+};
+
+void HelpFormTest::init() {
+    QVERIFY(dir.isValid());
+    pagePath = dir.filePath("ruvo.htm");
+    writeFile(pagePath, pageText("Help page"));
+    writeFile(dir.filePath("other.htm"), "<html><body><p>Another file</p></body></html>");
+    form = new HelpForm(pagePath, nullptr);
+    other = new QWidget;
+    other->setWindowTitle("Another window");
+    other->resize(200, 100);
+}
+
+void HelpFormTest::cleanup() {
+    delete form;
+    delete other;
+    form = nullptr;
+    other = nullptr;
+}
+
+void HelpFormTest::activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+QUrl HelpFormTest::pageUrl(const QString& fragment) const {
+    QUrl url = QUrl::fromLocalFile(pagePath);
+    if (!fragment.isEmpty()) {
+        url.setFragment(fragment);
+    }
+    return url;
+}
+
+// Clicks a link of the shown page the way a user does, with the mouse on its text.
+void HelpFormTest::clickLink(const QString& linkText) {
+    QTextBrowser* view = browser();
+    const QTextCursor found = view->document()->find(linkText);
+    QVERIFY2(!found.isNull(), qPrintable(linkText));
+    QTextCursor inside(view->document());
+    inside.setPosition(found.selectionStart() + 1);
+    view->ensureCursorVisible();
+    view->setTextCursor(inside);
+    view->ensureCursorVisible();
+    const QPoint at = view->cursorRect(inside).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+void HelpFormTest::opensOnThePageWithItsCaptionAndButtons() {
+    QCOMPARE(form->windowTitle(), QString("Ruvo Help"));
+    QCOMPARE(button("Command1")->text(), QString("Back"));
+    QCOMPARE(button("Command2")->text(), QString("Forward"));
+    QCOMPARE(button("Command3")->text(), QString("Exit"));
+    QVERIFY(browser()->source().isEmpty());
+
+    // The page is there as soon as the window is shown, before it is activated.
+    activate(other);
+    form->setAttribute(Qt::WA_ShowWithoutActivating);
+    form->show(); // no events have run yet: the window is not active
+    QVERIFY(!form->isActiveWindow());
+    QCOMPARE(browser()->source(), pageUrl());
+    QVERIFY(browser()->toPlainText().contains("Help page"));
+}
+
+void HelpFormTest::backAndForwardDoNothingOnTheFreshPage() {
+    activate(form);
+    browser()->verticalScrollBar()->setValue(200);
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl());
+    QCOMPARE(browser()->verticalScrollBar()->value(), 200);
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl());
+    QCOMPARE(browser()->verticalScrollBar()->value(), 200);
+}
+
+void HelpFormTest::backAndForwardMoveBetweenPlacesInsideThePage() {
+    activate(form);
+    clickLink("Go to one");
+    QCOMPARE(browser()->source(), pageUrl("one"));
+    const int atOne = browser()->verticalScrollBar()->value();
+    QVERIFY(atOne > 0);
+    browser()->verticalScrollBar()->setValue(0);
+    clickLink("Go to two");
+    QCOMPARE(browser()->source(), pageUrl("two"));
+    QVERIFY(browser()->verticalScrollBar()->value() > atOne);
+
+    QTest::mouseClick(button("Command1"), Qt::LeftButton); // back to the contents at the top
+    QCOMPARE(browser()->source(), pageUrl("one"));
+    QCOMPARE(browser()->verticalScrollBar()->value(), 0);
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl("two"));
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl());
+    QCOMPARE(browser()->verticalScrollBar()->value(), 0);
+
+    // Back at the page itself there is no "#" in the location: neither button acts, although
+    // the browser has a place to go forward to.
+    QVERIFY(browser()->isForwardAvailable());
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl());
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl());
+}
+
+void HelpFormTest::backAndForwardKeysFollowTheSameRule() {
+    activate(form);
+    browser()->setFocus();
+    QTest::keyClick(browser(), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(browser()->source(), pageUrl());
+    clickLink("Go to two");
+    QCOMPARE(browser()->source(), pageUrl("two"));
+    QTest::keyClick(browser(), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(browser()->source(), pageUrl());
+    QTest::keyClick(browser(), Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(browser()->source(), pageUrl());
+    QTest::mouseClick(browser()->viewport(), Qt::BackButton);
+    QCOMPARE(browser()->source(), pageUrl());
+}
+
+void HelpFormTest::backAndForwardDoNothingOnAnotherFile() {
+    activate(form);
+    clickLink("Go to one");
+    QCOMPARE(browser()->source(), pageUrl("one"));
+    browser()->verticalScrollBar()->setValue(0);
+    clickLink("Other file");
+    const QUrl otherUrl = QUrl::fromLocalFile(dir.filePath("other.htm"));
+    QCOMPARE(browser()->source(), otherUrl);
+    QVERIFY(browser()->toPlainText().contains("Another file"));
+    QVERIFY(browser()->isBackwardAvailable());
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), otherUrl);
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), otherUrl);
+
+    // The help page comes back when the window is next activated.
+    activate(other);
+    activate(form);
+    QCOMPARE(browser()->source(), pageUrl());
+    QVERIFY(browser()->toPlainText().contains("Help page"));
+}
+
+void HelpFormTest::activationShowsThePageAfreshFromDisk() {
+    activate(form);
+    clickLink("Go to two");
+    QCOMPARE(browser()->source(), pageUrl("two"));
+    QVERIFY(browser()->verticalScrollBar()->value() > 0);
+
+    writeFile(pagePath, pageText("Changed page"));
+    activate(other);
+    QVERIFY(browser()->toPlainText().contains("Help page"));
+    activate(form);
+    QCOMPARE(browser()->source(), pageUrl());
+    QVERIFY(browser()->toPlainText().contains("Changed page"));
+    QCOMPARE(browser()->verticalScrollBar()->value(), 0);
+
+    // Once more on the page itself (no anchor): read again as well.
+    writeFile(pagePath, pageText("Third page"));
+    activate(other);
+    activate(form);
+    QCOMPARE(browser()->source(), pageUrl());
+    QVERIFY(browser()->toPlainText().contains("Third page"));
+}
+
+void HelpFormTest::exitAndTheCloseBoxEndTheModalShow() {
+    bool exitWasVisible = false;
+    QTimer::singleShot(0, form, [this, &exitWasVisible] {
+        exitWasVisible = form->isVisible();
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+    });
+    QTimer failSafe;
+    failSafe.setSingleShot(true);
+    connect(&failSafe, &QTimer::timeout, form, [this] { form->done(QDialog::Rejected); });
+    failSafe.start(5000);
+    form->exec();
+    QVERIFY(failSafe.isActive());
+    QVERIFY(exitWasVisible);
+    QVERIFY(!form->isVisible());
+
+    // The next HELP shows it again; its close box ends the show too.
+    QTimer::singleShot(0, form, [this] { form->close(); });
+    failSafe.start(5000);
+    form->exec();
+    QVERIFY(failSafe.isActive());
+    QVERIFY(!form->isVisible());
+}
+
+void HelpFormTest::browserFollowsTheResizeRule() {
+    activate(form);
+    const int sideAllowance = 120 * form->logicalDpiX() / 1440;
+    const int bottomAllowance = 480 * form->logicalDpiY() / 1440;
+    QTextBrowser* view = browser();
+    const int top = view->y();
+    QVERIFY(top >= 0);
+
+    form->resize(640, 480);
+    QTRY_COMPARE(form->size(), QSize(640, 480));
+    QCOMPARE(view->width(), 640 - sideAllowance);
+    QCOMPARE(view->height(), 480 - bottomAllowance - top);
+    for (const char* name : {"Command1", "Command2", "Command3"}) {
+        const QRect r = button(name)->geometry();
+        QVERIFY2(r.top() >= view->geometry().bottom() && r.bottom() < 480, name);
+        QVERIFY2(r.left() >= 0 && r.right() < 640, name);
+    }
+
+    // Too small for the browser's height: the width still follows, the height stays.
+    form->resize(sideAllowance + 30, bottomAllowance + top - 10);
+    QTRY_COMPARE(form->width(), sideAllowance + 30);
+    QCOMPARE(view->width(), 30);
+    QCOMPARE(view->height(), 480 - bottomAllowance - top);
+}
+
+void HelpFormTest::missingPageShowsANotFoundPage() {
+    const QString missing = dir.filePath("absent.htm");
+    form->setPagePath(missing);
+    activate(form);
+    QCOMPARE(browser()->source(), QUrl::fromLocalFile(missing));
+    QVERIFY(browser()->toPlainText().contains("Page not found"));
+    QVERIFY(browser()->toPlainText().contains(missing));
+}
+
+void HelpFormTest::shippedPageLinksReachTheirPlaces() {
+    const QString shipped = QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.htm");
+    form->setPagePath(shipped);
+    form->resize(800, 600);
+    activate(form);
+    QTextDocument* document = browser()->document();
+    QVERIFY(document->toPlainText().contains("Ruvo Help"));
+
+    // Every in-page link names an anchor of the page; every section is reachable from the
+    // contents, and Back returns to the contents each time.
+    QFile file(shipped);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QStringList anchors;
+    for (const auto& m : QRegularExpression("<a name=\"([^\"]+)\"").globalMatch(html)) {
+        anchors << m.captured(1);
+    }
+    QStringList targets;
+    for (const auto& m : QRegularExpression("<a href=\"#([^\"]+)\"").globalMatch(html)) {
+        targets << m.captured(1);
+    }
+    QVERIFY(targets.size() >= 10);
+    for (const QString& target : targets) {
+        QVERIFY2(anchors.contains(target), qPrintable(target));
+    }
+    for (const char* word : {"START", "SOUND", "SAVEGAME", "LOADGAME", "HELP", "EXIT", "SINGLEAUTO",
+                             "Remove Player 3 ?", "06+"}) {
+        QVERIFY2(document->toPlainText().contains(QLatin1String(word)), word);
+    }
+
+    for (const QString section : {"Throwing the dice", "Moving with the mouse",
+                                  "Saving and loading games", "Player options"}) {
+        browser()->verticalScrollBar()->setValue(0);
+        clickLink(section);
+        QVERIFY2(browser()->source().hasFragment(), qPrintable(section));
+        QVERIFY(browser()->verticalScrollBar()->value() > 0);
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QCOMPARE(browser()->source(), QUrl::fromLocalFile(shipped));
+        QCOMPARE(browser()->verticalScrollBar()->value(), 0);
+    }
+}
+
+QTEST_MAIN(HelpFormTest)
+#include "HelpFormTest.moc"
