@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the game. Until then a computer game is played in the terminal.
+# Sets up, builds and starts the game in run/, a folder holding a copy of the default settings:
+# the game reads ruvo.cfg from the folder it is started in and writes the settings back there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 mkdir -p run
 [ -f run/ruvo.cfg ] || cp data/ruvo.cfg run/ruvo.cfg
-cd run
-if [ -x ../build/ruvo ]; then
-    exec ../build/ruvo "$@"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "Ruvo is a window program: start scripts/play.sh from a desktop session." >&2
+    echo "Without one, ruvo-cli plays computer games in the terminal:" >&2
+    echo "  (cd run && ../build/ruvo-cli play --log)" >&2
+    exit 1
 fi
-exec ../build/ruvo-cli play --log
+cd run
+exec ../build/ruvo

@@ -43,14 +43,17 @@ void Form1StartUpTest::windowAndTilesFollowTheScreen() {
     QCOMPARE(form->game().state().TileSize, qRound(windowHeight / 16.0));
     QCOMPARE(form->boardLayout()->tileSize, form->game().state().TileSize);
 
-    // 0.85 of the screen across; down, 0.85 of it plus the command line.
-    QCOMPARE(form->width(), qRound(screen->geometry().width() * 0.85));
+    // 0.85 of the screen across; down, 0.85 of it plus the command line; the frame included.
+    const QSize frame = form->frameAllowance();
+    QCOMPARE(form->width() + frame.width(), qRound(screen->geometry().width() * 0.85));
     const int commandLine = form->Commandline()->height();
-    QVERIFY(qAbs(form->height() - (qRound(screen->geometry().height() * 0.85) + commandLine)) <= 1);
+    QVERIFY(qAbs(form->height() + frame.height() -
+                 (qRound(screen->geometry().height() * 0.85) + commandLine)) <= 1);
     // The board's fifteen rows leave a row free below it; the command line starts there.
     const int tile = form->Piece(0)->height();
     QCOMPARE(form->Commandline()->y(), form->Piece(37)->geometry().bottom() + 1);
-    QVERIFY(form->height() - form->Commandline()->geometry().bottom() >= tile - 2);
+    const int below = form->height() + frame.height() - form->Piece(37)->geometry().bottom() - 1;
+    QVERIFY(qAbs(below - commandLine - tile) <= 1);
 }
 
 void Form1StartUpTest::squaresStandOnTheirGridCells() {

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 
@@ -72,18 +73,26 @@ void BoxControl::paintEvent(QPaintEvent*) {
         font.setBold(fontBold_);
         font.setPixelSize(std::max(9, qRound(std::min(width(), height()) * 0.27)));
         painter.setFont(font);
-        // With a picture the caption sits low, on the piece's body; alone it is centred.
-        const bool low = picture_ != ruvo::Picture::Blank;
-        const QRectF band = low ? QRectF(box.left(), box.top() + box.height() * 0.5, box.width(),
-                                         box.height() * 0.42)
-                                : box;
-        const int flags = Qt::AlignCenter | Qt::TextSingleLine;
-        if (low || foreColor_.lightness() > 160) {
-            painter.setPen(QColor(0, 0, 0, 150));
-            painter.drawText(band.translated(1, 1), flags, text);
+        // With a picture the caption sits low, on the piece's base, outlined so that it reads
+        // on the piece and on the square alike; alone it is centred.
+        if (picture_ != ruvo::Picture::Blank) {
+            const QFontMetricsF metrics(font);
+            const QRectF band(box.left(), box.top() + box.height() * 0.52, box.width(),
+                              box.height() * 0.42);
+            const QPointF origin(band.center().x() - metrics.horizontalAdvance(text) / 2,
+                                 band.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+            QPainterPath outline;
+            outline.addText(origin, font, text);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.strokePath(outline,
+                               QPen(QColor(0, 0, 0, 170), std::max(2.0, font.pixelSize() * 0.22),
+                                    Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.fillPath(outline, foreColor_);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            painter.setPen(foreColor_);
+            painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
         }
-        painter.setPen(foreColor_);
-        painter.drawText(band, flags, text);
     }
 
     // A raised border: light on the top and left, dark on the bottom and right.

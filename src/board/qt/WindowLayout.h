@@ -37,7 +37,7 @@ public:
                  const std::array<int16_t, ruvo::SquareTotal>& squareCol,
                  const std::array<int16_t, ruvo::SquareTotal>& squareRow);
 
-    int windowWidth = 0; // the window's inner size
+    int windowWidth = 0; // the whole window, frame and caption included
     int windowHeight = 0;
     int tileSize = 0;
     int boardRight = 0;  // right edge of square 24

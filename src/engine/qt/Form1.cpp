@@ -29,6 +29,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -253,11 +254,13 @@ bool Form1::startUp(const QString& settingsPath) {
     try {
         settings = ruvo::SettingsFile::Load(settingsPath.toStdString());
     } catch (const ruvo::FileError& error) {
-        dialogs_->message(this, QStringLiteral("Ruvo cannot start: its settings file is not "
-                                               "usable.\n\n%1\n\nThe default settings file "
-                                               "can be copied from %2")
-                                    .arg(ToQString(error.what()),
-                                         QDir::toNativeSeparators(ruvo::DefaultSettingsFolder())));
+        dialogs_->message(
+            this, QStringLiteral("Ruvo cannot start: its settings file is not usable.\n\n%1\n\n"
+                                 "Ruvo reads %2 from the folder it is started in, here %3. A "
+                                 "default settings file can be copied from %4.")
+                      .arg(ToQString(error.what()), settingsPath,
+                           QDir::toNativeSeparators(QDir::currentPath()),
+                           QDir::toNativeSeparators(ruvo::DefaultSettingsFolder())));
         return false;
     }
     game_->startUp(settings, commandLineOwnColor_);
@@ -324,9 +327,12 @@ void Form1::applyLayout() {
     const WindowLayout& layout = *layout_;
     state.TileSize = static_cast<int16_t>(layout.tileSize);
 
+    // The layout sizes the whole window, its frame and caption included; the inside is smaller
+    // by the frame's share, taken from the style.
     const QRect window =
         toPixels(WindowLayout::Rect{0, 0, layout.windowWidth, layout.windowHeight});
-    setFixedSize(window.size());
+    const QSize frame = frameAllowance();
+    setFixedSize(window.width() - frame.width(), window.height() - frame.height());
     const QRect available = screen->availableGeometry();
     move(available.left() + std::max(0, (available.width() - width()) / 2),
          available.top() + std::max(0, (available.height() - height()) / 2 - 16));
@@ -372,6 +378,11 @@ void Form1::applyLayout() {
         playerTypePicture_[p]->setbackcolor(RgbColor::toQColor(state.PlayerColor[p], palette()));
     }
     update();
+}
+
+QSize Form1::frameAllowance() const {
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border);
 }
 
 void Form1::paintEvent(QPaintEvent*) {

@@ -55,6 +55,8 @@ public:
     const WindowLayout* boardLayout() const { return layout_ ? &*layout_ : nullptr; }
     // A rectangle of the layout in the window's pixels.
     QRect toPixels(const WindowLayout::Rect& twips) const;
+    // What the window's frame and caption take of the layout's window size, in pixels.
+    QSize frameAllowance() const;
 
     // The window's controls.
     BoxControl* Piece(int index) const { return piece_[index]; }
