@@ -21,7 +21,8 @@ private slots:
     void throwCountsShowEachPlayersThrows();
     void restartDuringComputerPlay();
     void finishedGameNotRestartedWritesSettingsAndEnds();
-    void closeBoxInTheMiddleOfAWaitEndsPromptly();
+    void closeBoxInTheMiddleOfPlayEndsPromptly_data();
+    void closeBoxInTheMiddleOfPlayEndsPromptly();
 };
 
 void Form1PlayTest::initTestCase() {
@@ -169,27 +170,39 @@ void Form1PlayTest::finishedGameNotRestartedWritesSettingsAndEnds() {
     QCOMPARE(lines[2], QByteArray("\"Player Enabled\",0,1,1,0\r"));
 }
 
-void Form1PlayTest::closeBoxInTheMiddleOfAWaitEndsPromptly() {
+void Form1PlayTest::closeBoxInTheMiddleOfPlayEndsPromptly_data() {
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("closeAfter");
+    QTest::addRow("in a wait of 14.5 seconds") << 1 << 400;
+    QTest::addRow("at full speed") << 30 << 150;
+}
+
+void Form1PlayTest::closeBoxInTheMiddleOfPlayEndsPromptly() {
+    QFETCH(int, speed);
+    QFETCH(int, closeAfter);
     Sandbox sandbox;
     UserSettings settings;
-    settings.speed = 1; // 14.5 seconds a move
+    settings.speed = speed;
     sandbox.setUserSettings(settings);
     const QByteArray before = sandbox.contents();
     StartedForm form;
     QVERIFY(form.start());
-    after(400, form.form.get(), [&] { form->close(); });
+    after(closeAfter, form.form.get(), [&] { form->close(); });
     QElapsedTimer clock;
     clock.start();
     form.type(QStringLiteral("START"));
-    QVERIFY2(clock.elapsed() < 10000, "the wait went on after the window closed");
+    QVERIFY2(clock.elapsed() < 10000, "the game went on after the window closed");
+    QVERIFY(form.dialogs->questions.isEmpty()); // the game did not reach its end
     QVERIFY(form->game().stopped());
     QVERIFY(!form->isVisible());
     QCOMPARE(sandbox.contents(), before);
-    QVERIFY(form.dialogs->questions.isEmpty());
     // Whatever the user does now, nothing more happens.
     const int lines = form->MovesList()->ListCount();
+    QVERIFY(lines >= 1);
     form.type(QStringLiteral("START"));
+    QTest::mouseClick(form->Start(), Qt::LeftButton);
     QCOMPARE(form->MovesList()->ListCount(), lines);
+    QVERIFY(form.dialogs->menus.empty());
 }
 
 QTEST_MAIN(Form1PlayTest)

@@ -238,13 +238,22 @@ void Form1StartUpTest::disabledPlayerAndOutOfRangeSpeed() {
     QCOMPARE(form->Label1()->text(), QStringLiteral(" 0 secs"));
     QVERIFY(form->PlayerInfo(2)->isHidden());
     QVERIFY(form->PlayerTypePicture(2)->isHidden());
-    QVERIFY(form->PlayerOptions(2)->isHidden());
+    QVERIFY(form->PlayerOptions(2)->isVisible()); // the way back into the game
     for (int k = 0; k < 4; ++k) {
         QVERIFY(form->Piece(ruvo::YardSquare(2, k))->isHidden());
         QVERIFY(form->Piece(ruvo::YardSquare(3, k))->isVisible());
     }
     QVERIFY(form->PlayerInfo(3)->isVisible());
     QCOMPARE(form->game().state().PlayerCount, 3);
+
+    // Its options button lets the player join again.
+    form.dialogs->menuPicks = {"Not playing"};
+    QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
+    QVERIFY(form->PlayerInfo(2)->isVisible());
+    QCOMPARE(form->PlayerInfo(2)->title(), QStringLiteral("PLAYER 3"));
+    QVERIFY(form->PlayerTypePicture(2)->isVisible());
+    QVERIFY(form->Piece(ruvo::YardSquare(2, 0))->isVisible());
+    QCOMPARE(form.log(), QStringList({"ENABLED"}));
 }
 
 void Form1StartUpTest::faultySettingsFileIsNamedAndRefused_data() {

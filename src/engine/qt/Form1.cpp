@@ -269,7 +269,8 @@ bool Form1::startUp(const QString& settingsPath) {
 
     commandLine_->selectAll();
     commandLine_->setFocus();
-    QTimer::singleShot(0, this, [this] {
+    // The sounds load once the window has been drawn; nothing plays before START.
+    QTimer::singleShot(300, this, [this] {
         const ruvo::GameState& s = game_->state();
         QStringList names;
         for (const std::string* name : {&s.SndClick, &s.SndMove, &s.SndOpen, &s.SndCapture,
@@ -452,10 +453,6 @@ void Form1::showState() {
         }
         if (playerTypePicture_[p]->isHidden() == type.visible) {
             playerTypePicture_[p]->setVisible(type.visible);
-        }
-        // An options button belongs to its panel: it is shown with it.
-        if (playerOptions_[p]->isHidden() == state.PlayerInfo[p].visible) {
-            playerOptions_[p]->setVisible(state.PlayerInfo[p].visible);
         }
     }
     for (int slot = 0; slot < 12; ++slot) {
