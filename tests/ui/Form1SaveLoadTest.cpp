@@ -13,7 +13,6 @@ class Form1SaveLoadTest : public QObject {
 private slots:
     void initTestCase();
     void saveAtTheEndOfTheTurnThenLoad();
-    void cancelledChoosersChangeNothing();
 };
 
 void Form1SaveLoadTest::initTestCase() {
@@ -61,21 +60,6 @@ void Form1SaveLoadTest::saveAtTheEndOfTheTurnThenLoad() {
     QCOMPARE(form->Piece(4)->caption(), QStringLiteral(" 1"));
     QCOMPARE(form->Piece(4)->picture(), ruvo::Picture::Piece0);
     QCOMPARE(form->Piece(76)->picture(), ruvo::Picture::Blank);
-}
-
-void Form1SaveLoadTest::cancelledChoosersChangeNothing() {
-    Sandbox sandbox;
-    StartedForm form;
-    QVERIFY(form.start());
-    // No game yet: SAVEGAME does nothing at all.
-    form.type(QStringLiteral("savegame"));
-    QVERIFY(form.dialogs->messages.isEmpty());
-    // A cancelled open dialog: only the click sound.
-    form.type(QStringLiteral("loadgame"));
-    QCOMPARE(form.dialogs->fileRequests.size(), size_t(1));
-    QCOMPARE(form.soundsPlayed(), QStringList({"Shsh-dot.wav"}));
-    QVERIFY(form.log().isEmpty());
-    QCOMPARE(form->game().state().CurrentPlayer, -1);
 }
 
 QTEST_MAIN(Form1SaveLoadTest)
