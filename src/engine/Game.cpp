@@ -212,7 +212,7 @@ void Game::DoCommand(bool typed) {
             state_.SavePending = state_.FlagYes;
             menuTag_.clear();
         } else if (word == "LOADGAME") {
-            std::string folder = host_.programFolder();
+            std::string folder = host_.savedGamesFolder();
             const std::string path =
                 FileDialog(false, "Select file to Load Ruvo Game", saveFilter(), "", folder);
             pacer_.playsound(state_.SndClick);
@@ -323,7 +323,7 @@ SavedGame Game::savedGame() const {
 }
 
 bool Game::serveSave() {
-    std::string folder = host_.programFolder();
+    std::string folder = host_.savedGamesFolder();
     const std::string path =
         FileDialog(true, "Select file to Save Ruvo Game", saveFilter(), "", folder);
     if (path.empty()) {

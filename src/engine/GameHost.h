@@ -62,8 +62,11 @@ public:
 
     // The file chooser; "" when cancelled.
     virtual std::string chooseFile(const FileDialogRequest& request) = 0;
-    // The folder the program runs from (sounds, help page, saved games start there).
+    // The folder the program runs from (sounds, help page).
     virtual std::string programFolder() = 0;
+    // Where the saved-game dialogs start: the program's folder unless the host knows better
+    // (an installed program's folder is not the user's to write in).
+    virtual std::string savedGamesFolder() { return programFolder(); }
 
     virtual void showHelp(const std::string& helpPagePath) = 0;
     virtual void showAbout() = 0;

@@ -276,6 +276,7 @@ void TurnDriver::ResetBoard() {
         }
         for (int face = 1; face <= 6; ++face) {
             state_.ThrowCount[p][face] = 0;
+            SetCountColumn(state_.DiceCount[face], p, " ."); // the shown counts start again too
         }
     }
     for (int p = 0; p < 4; ++p) {

@@ -148,6 +148,7 @@ TEST_F(TurnDriverTest, APlayerFinishesAtTheStartOfItsNextTurnAndTheLastIsNamed) 
     EXPECT_EQ(state.FinishPlace[0], 0);
     EXPECT_EQ(state.PlayerInfo[0].caption, "PLAYER 1");
     EXPECT_EQ(PieceSquaresText(state, 0), "76,77,78,79");
+    EXPECT_EQ(state.DiceCount[1], "1's    .   .   .   .") << "the shown counts start again";
 }
 
 TEST_F(TurnDriverTest, StandingsAreLoggedBeforeTheQuestion) {

@@ -19,6 +19,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -698,6 +699,13 @@ std::string Form1::chooseFile(const ruvo::FileDialogRequest& request) {
 
 std::string Form1::programFolder() {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string Form1::savedGamesFolder() {
+    // An installed program's folder is read-only: saved games then start in the current folder,
+    // where the settings file is.
+    const QString folder = QCoreApplication::applicationDirPath();
+    return (QFileInfo(folder).isWritable() ? folder : QDir::currentPath()).toStdString();
 }
 
 void Form1::showHelp(const std::string& helpPagePath) {

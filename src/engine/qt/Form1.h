@@ -93,6 +93,7 @@ public:
     std::string popupPlayerMenu(const ruvo::PlayerMenu& menu) override;
     std::string chooseFile(const ruvo::FileDialogRequest& request) override;
     std::string programFolder() override;
+    std::string savedGamesFolder() override;
     void showHelp(const std::string& helpPagePath) override;
     void showAbout() override;
     void saveSettings() override;
