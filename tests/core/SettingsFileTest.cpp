@@ -51,7 +51,7 @@ std::string WithRecord(int square, const std::string& record) {
 
 TEST(SettingsFile, DefaultFileLoads) {
     const Settings settings = SettingsFile::Load(DefaultPath);
-    EXPECT_EQ(settings.SpeedFactor, 20);
+    EXPECT_EQ(settings.SpeedFactor, 28);
     EXPECT_EQ(settings.SoundOn, 1);
     EXPECT_EQ(settings.PlayerType, (std::array<std::string, 4>{"H", "C", "C", "C"}));
     EXPECT_EQ(settings.PlayerEnabled, (std::array<int16_t, 4>{1, 1, 1, 1}));

@@ -167,9 +167,9 @@ void Form1StartUpTest::controlsShowTheirDesignTexts() {
     QCOMPARE(form->DiceTFrame()->title(), QStringLiteral("Throw Counts"));
     QCOMPARE(form->SpeedRange()->minimum(), 1);
     QCOMPARE(form->SpeedRange()->maximum(), 30);
-    QCOMPARE(form->SpeedRange()->value(), 20);
+    QCOMPARE(form->SpeedRange()->value(), 28);
     QCOMPARE(form->SpeedRange()->toolTip(), QStringLiteral("Adjust play speed"));
-    QCOMPARE(form->Label1()->text(), QStringLiteral(" 5 secs"));
+    QCOMPARE(form->Label1()->text(), QStringLiteral(" 1 secs"));
     QCOMPARE(form->findChild<QLabel*>("Label2")->text(), QStringLiteral("LONG"));
     QCOMPARE(form->findChild<QLabel*>("Label4")->text(), QStringLiteral("SHORT"));
     QCOMPARE(form->DiceCount(0)->text(), QStringLiteral("      P1  P2  P3  P4"));
