@@ -171,11 +171,8 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     }
 
     std::unique_ptr<DiceSource> dice;
-    ScriptedDice* scripted = nullptr;
     if (options.drawsFile) {
-        auto owned = std::make_unique<ScriptedDice>(ReadDraws(*options.drawsFile));
-        scripted = owned.get();
-        dice = std::move(owned);
+        dice = std::make_unique<ScriptedDice>(ReadDraws(*options.drawsFile));
     } else if (options.seed) {
         dice = std::make_unique<RandomDice>(*options.seed);
     } else {
@@ -217,7 +214,6 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     } catch (const DrawsExhausted&) {
         out << "# draws exhausted\n";
     }
-    (void)scripted;
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     PrintSummary(out, host, seconds);

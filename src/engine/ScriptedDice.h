@@ -16,7 +16,6 @@ class ScriptedDice : public DiceSource {
 public:
     explicit ScriptedDice(std::vector<int> draws) : draws_(std::move(draws)) {}
     int draw() override;
-    size_t remaining() const { return draws_.size() - next_; }
 
 private:
     std::vector<int> draws_;
