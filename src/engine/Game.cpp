@@ -8,8 +8,6 @@
 #include "files/SavedGameFile.h"
 #include "moves/MoveGenerator.h"
 
-#include <cstdio>
-
 namespace ruvo {
 
 namespace {
