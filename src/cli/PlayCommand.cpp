@@ -59,8 +59,8 @@ PlayOptions ParseOptions(const std::vector<std::string>& args) {
             options.enabled = value;
         } else if (name == "--games") {
             options.games = NumberList::ParseOne(value, "--games");
-            if (options.games < 1) {
-                throw UsageError("--games: '" + value + "' must be at least 1");
+            if (options.games < 1 || options.games > 1000000000) {
+                throw UsageError("--games: '" + value + "' must be 1 to 1000000000");
             }
         } else if (name == "--seed") {
             const long seed = NumberList::ParseOne(value, "--seed");

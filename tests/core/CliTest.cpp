@@ -194,6 +194,7 @@ TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
         {"play", "--config", Config, "--enabled", "1000"},
         {"play", "--config", Config, "--enabled", "11x1"},
         {"play", "--config", Config, "--games", "0"},
+        {"play", "--config", Config, "--games", "99999999999"},
         {"play", "--config", Config, "--seed", "1", "--draws", "x"},
         {"play", "--config", Config, "--turns"},
         {"play", "--config", Config, "--save", "x.ruv"},
