@@ -1,0 +1,137 @@
+// Players through the main window: the options menu and its log lines, removing a player and
+// the refusals, a removed player's yard cleared when its turn comes, and a saved game that
+// cannot be read.
+#include "Form1TestSupport.h"
+
+#include <QGroupBox>
+
+using namespace form1test;
+
+class Form1PlayersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void optionsChangeThePlayerAndAreLogged();
+    void theLastTwoPlayersCannotBeRemoved();
+    void aRemovedPlayerLeavesWhenItsTurnComes();
+    void aBadSavedGameLeavesTheNewGamePosition();
+};
+
+void Form1PlayersTest::initTestCase() {
+    qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
+}
+
+void Form1PlayersTest::optionsChangeThePlayerAndAreLogged() {
+    Sandbox sandbox;
+    UserSettings settings;
+    settings.types = QStringLiteral("HCCC");
+    sandbox.setUserSettings(settings);
+    StartedForm form;
+    QVERIFY(form.start());
+    BoxControl* options = form->PlayerOptions(0);
+
+    form.dialogs->menuPicks = {"Cancel"};
+    QTest::mouseClick(options, Qt::LeftButton);
+    QVERIFY(form.log().isEmpty());
+
+    form.dialogs->menuPicks = {"Human", "Not paused", "Paused", "Computer"};
+    QTest::mouseClick(options, Qt::LeftButton);
+    QCOMPARE(form->PlayerTypePicture(0)->toolTip(),
+             QStringLiteral("Computer to play for this Player"));
+    QTest::mouseClick(options, Qt::LeftButton);
+    QCOMPARE(form.dialogs->menus.back().captions,
+             QStringList({"Computer", "Playing", "Not paused", "Cancel"}));
+    QTest::mouseClick(options, Qt::LeftButton);
+    QCOMPARE(form.dialogs->menus.back().captions,
+             QStringList({"Computer", "Playing", "Paused", "Cancel"}));
+    QTest::mouseClick(options, Qt::LeftButton);
+    QCOMPARE(form->PlayerTypePicture(0)->toolTip(),
+             QStringLiteral("Human to play for this Player"));
+    QCOMPARE(form.log(), QStringList({"set to COMPUTER", "PAUSE ON", "NO PAUSE", "set to HUMAN"}));
+    // The person's menu offers no pause.
+    form.dialogs->menuPicks = {"Not paused"};
+    QTest::mouseClick(options, Qt::LeftButton);
+    QCOMPARE(form.dialogs->menus.back().enabled, QList<bool>({true, true, false, true}));
+    QCOMPARE(form.log().size(), 4);
+}
+
+void Form1PlayersTest::theLastTwoPlayersCannotBeRemoved() {
+    Sandbox sandbox;
+    UserSettings settings;
+    settings.enabled = QStringLiteral("1100");
+    sandbox.setUserSettings(settings);
+    StartedForm form;
+    QVERIFY(form.start());
+    form.dialogs->menuPicks = {"Playing"};
+    QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton);
+    QCOMPARE(form.soundsPlayed(), QStringList({"kvterr2.wav"}));
+    QVERIFY(form.dialogs->questions.isEmpty());
+    QVERIFY(form.log().isEmpty());
+    QVERIFY(form->PlayerInfo(1)->isVisible());
+}
+
+void Form1PlayersTest::aRemovedPlayerLeavesWhenItsTurnComes() {
+    Sandbox sandbox;
+    sandbox.setUserSettings(UserSettings{}); // four computers at full speed
+    StartedForm form;
+    QVERIFY(form.start());
+    form.dialogs->menuPicks = {"Playing"};
+    form.dialogs->answers = {false};
+    QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
+    QCOMPARE(form.dialogs->questions, QStringList({"Remove Player 3 ?"}));
+    QVERIFY2(form.log().isEmpty(), "No keeps the player");
+
+    form.dialogs->menuPicks = {"Playing"};
+    form.dialogs->answers = {true};
+    QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
+    QCOMPARE(form.log(), QStringList({"DISABLED"}));
+    QVERIFY(form->PlayerInfo(2)->isHidden());
+    QVERIFY(form->PlayerTypePicture(2)->isHidden());
+    QVERIFY2(form->Piece(84)->isVisible(), "its pieces stay until the game reaches it");
+    QCOMPARE(form.soundsPlayed().last(), QStringLiteral("ruvcap.wav"));
+
+    // A whole game of the three others; when it ends, player 3's yard has been cleared.
+    bool yardShownAtTheEnd = true;
+    QStringList logAtTheEnd;
+    form.dialogs->answerer = [&](const QString& prompt) {
+        if (prompt == QStringLiteral("Game finished, restart?")) {
+            yardShownAtTheEnd = form->Piece(84)->isVisible();
+            logAtTheEnd = form.log();
+        }
+        return true;
+    };
+    form->Commandline()->clear(); // the design text "Command Line" is still there
+    form.type(QStringLiteral("start"));
+    QVERIFY(!yardShownAtTheEnd);
+    QVERIFY(logAtTheEnd.contains(QStringLiteral("FINISHED 1st")));
+    QVERIFY(logAtTheEnd.contains(QStringLiteral("FINISHED 2nd")));
+    QVERIFY(!logAtTheEnd.contains(QStringLiteral("FINISHED 3rd")));
+    QCOMPARE(form->PlayerInfo(2)->title(), QStringLiteral("NOT PLAYING"));
+}
+
+void Form1PlayersTest::aBadSavedGameLeavesTheNewGamePosition() {
+    Sandbox sandbox;
+    const QString bad = QDir::current().filePath(QStringLiteral("bad.ruv"));
+    {
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n45,1\r\n");
+    }
+    StartedForm form;
+    QVERIFY(form.start());
+    form.dialogs->menuPicks = {"Load saved game"};
+    form.dialogs->files = {bad.toStdString()};
+    QTest::mouseClick(form->Start(), Qt::LeftButton);
+    QCOMPARE(form.dialogs->messages.size(), 1);
+    QVERIFY2(form.dialogs->messages[0].contains(bad), qPrintable(form.dialogs->messages[0]));
+    QVERIFY2(form.dialogs->messages[0].contains(QStringLiteral("line 2")),
+             qPrintable(form.dialogs->messages[0]));
+    QVERIFY(form.log().isEmpty());
+    QCOMPARE(form->game().state().CurrentPlayer, -1);
+    QCOMPARE(form->Piece(76)->caption(), QStringLiteral("1"));
+    QCOMPARE(form->Piece(76)->picture(), ruvo::Picture::Piece0);
+}
+
+QTEST_MAIN(Form1PlayersTest)
+#include "Form1PlayersTest.moc"
