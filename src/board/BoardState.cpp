@@ -60,22 +60,6 @@ Occupant SquareOccupant(const GameState& state, int square) {
     return occupant;
 }
 
-void MarkSquare(GameState& state, int square, int player, int count) {
-    std::string& record = state.Piece[square].Tag;
-    if (record.size() >= 3) {
-        record[1] = static_cast<char>('0' + (player < 0 ? -player : player) % 10);
-        record[2] = static_cast<char>('0' + (count < 0 ? -count : count) % 10);
-    }
-}
-
-void ClearSquareMark(GameState& state, int square) {
-    std::string& record = state.Piece[square].Tag;
-    if (record.size() >= 3) {
-        record[1] = ' ';
-        record[2] = ' ';
-    }
-}
-
 void PlaceAllInYards(GameState& state) {
     state.SquareCount.fill(0);
     state.SquareOwner.fill(-1);

@@ -38,10 +38,22 @@ struct Occupant {
 Occupant SquareOccupant(const GameState& state, int square);
 
 // Writes the occupant digit and the count digit into a square record.
-void MarkSquare(GameState& state, int square, int player, int count);
+inline void MarkSquare(GameState& state, int square, int player, int count) {
+    std::string& record = state.Piece[square].Tag;
+    if (record.size() >= 3) {
+        record[1] = static_cast<char>('0' + (player < 0 ? -player : player) % 10);
+        record[2] = static_cast<char>('0' + (count < 0 ? -count : count) % 10);
+    }
+}
 
 // Blanks the occupant and count characters of a square record.
-void ClearSquareMark(GameState& state, int square);
+inline void ClearSquareMark(GameState& state, int square) {
+    std::string& record = state.Piece[square].Tag;
+    if (record.size() >= 3) {
+        record[1] = ' ';
+        record[2] = ' ';
+    }
+}
 
 // Fills SquareCount, SquareOwner and PieceSquares for a new game (every piece in its yard).
 void PlaceAllInYards(GameState& state);

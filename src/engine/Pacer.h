@@ -32,8 +32,12 @@ public:
     // LogAndPace with a text made only when someone will see it (the log is shown, or the
     // player is paused and the line stops the game).
     template <typename MakeText> void LogAndPaceWith(int p, MakeText makeText, int mode) {
-        const bool paused = p >= 0 && p <= 3 && state_.PlayerPaused[p] == state_.FlagYes;
-        LogAndPace(p, (logWanted() || paused) ? makeText() : std::string(), mode);
+        const bool player = p >= 0 && p <= 3;
+        if (logWanted() || (player && state_.PlayerPaused[p] == state_.FlagYes)) {
+            LogAndPace(p, makeText(), mode);
+        } else if (mode == 1 || (mode == 3 && player && state_.PlayerType[p] != "H")) {
+            waitOrSpace(state_.WaitDelay); // nothing to log: only the pace remains
+        }
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "board/BoardState.h"
 #include "moves/MoveGenerator.h"
+#include "moves/OpponentMap.h"
 
 #include <array>
 #include <cstdint>
@@ -10,69 +11,7 @@ namespace ruvo {
 
 namespace {
 
-// For each player and board square, the path positions 0..91 of that player that lead to it
-// (at most two; -1 marks an unused slot).
-constexpr auto PositionsOfSquare = [] {
-    std::array<std::array<std::array<int8_t, 2>, SquareTotal>, 4> table{};
-    for (auto& player : table) {
-        for (auto& square : player) {
-            square = {-1, -1};
-        }
-    }
-    for (int p = 0; p < 4; ++p) {
-        for (int r = 0; r < SquareTotal; ++r) {
-            const int square = BoardSquare(p, r);
-            if (square >= SquareTotal) {
-                continue; // player 3's positions 74 and 75 lie off the board
-            }
-            auto& slots = table[p][square];
-            slots[slots[0] == -1 ? 0 : 1] = static_cast<int8_t>(r);
-        }
-    }
-    return table;
-}();
-
-// The path positions 0..91 of a player whose square an opponent holds.
-class OpponentPositions {
-public:
-    OpponentPositions(const GameState& state, int player) {
-        for (int other = 0; other < 4; ++other) {
-            if (other == player) {
-                continue;
-            }
-            for (int k = 0; k < 4; ++k) {
-                const int square = PieceSquare(state, other, k);
-                const int owner = state.SquareOwner[square];
-                if (owner == player || owner == -1) {
-                    continue;
-                }
-                for (int r : PositionsOfSquare[player][square]) {
-                    if (r >= 0) {
-                        bits_[r >> 6] |= uint64_t{1} << (r & 63);
-                    }
-                }
-            }
-        }
-    }
-
-    // How many of the positions from..from+4 (from >= 0) an opponent holds.
-    int countFive(int from) const {
-        const int word = from >> 6;
-        const int shift = from & 63;
-        uint64_t window = bits_[word] >> shift;
-        if (shift > 59 && word == 0) {
-            window |= bits_[1] << (64 - shift);
-        }
-        constexpr uint8_t ones[32] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
-                                      1, 2, 2, 3, 2, 3, 3, 4, 2, 3, 3, 4, 3, 4, 4, 5};
-        return ones[window & 0x1F];
-    }
-
-private:
-    uint64_t bits_[2] = {0, 0};
-};
-
-int PieceScore(const GameState& state, int player, const OpponentPositions& opponents, int oldPos,
+int PieceScore(const GameState& state, int player, const OpponentMap& opponents, int oldPos,
                int newPos) {
     int score = 0;
     if (newPos == HomePosition) {
@@ -113,8 +52,8 @@ void PiecePositions(const GameState& state, int player, int (&position)[4]) {
 // throws many entries move the same piece by the same amount.
 class EntryScorer {
 public:
-    EntryScorer(const GameState& state, int player)
-        : state_(state), player_(player), opponents_(state, player) {
+    EntryScorer(const GameState& state, int player, const OpponentMap& opponents)
+        : state_(state), player_(player), opponents_(opponents) {
         PiecePositions(state, player, position_);
         for (auto& piece : known_) {
             piece = 0;
@@ -143,7 +82,7 @@ public:
 private:
     const GameState& state_;
     int player_;
-    OpponentPositions opponents_;
+    const OpponentMap& opponents_;
     int position_[4];
     uint32_t known_[4];
     int scores_[4][32];
@@ -152,15 +91,19 @@ private:
 } // namespace
 
 int ScoreMove(const GameState& state, int player, int n) {
-    return EntryScorer(state, player).score(n);
+    return EntryScorer(state, player, OpponentMap(state, player)).score(n);
 }
 
 void ChooseComputerMove(GameState& state, int player) {
+    ChooseComputerMove(state, player, OpponentMap(state, player));
+}
+
+void ChooseComputerMove(GameState& state, int player, const OpponentMap& opponents) {
     if (state.PossibleMoveCount == 2) {
         state.ChosenMove = 2;
         return;
     }
-    EntryScorer scorer(state, player);
+    EntryScorer scorer(state, player, opponents);
     int best = 0;
     for (int n = 2; n <= state.PossibleMoveCount; ++n) {
         const int score = scorer.score(n);
@@ -172,13 +115,14 @@ void ChooseComputerMove(GameState& state, int player) {
 }
 
 void PrepareTurnMoves(GameState& state, int player, bool withOptions) {
-    ComputeMoveLimits(state, player);
+    const OpponentMap opponents(state, player);
+    ComputeMoveLimits(state, player, opponents);
     ListPossibleMoves(state, player);
     if (state.PossibleMoveCount < 2) {
         state.ChosenMove = -1;
         return;
     }
-    ChooseComputerMove(state, player);
+    ChooseComputerMove(state, player, opponents);
     if (withOptions) {
         BuildPieceOptions(state, player);
     }

@@ -2,6 +2,7 @@
 // The computer's choice among the possible moves: a fixed table of weights, the first of the
 // best-scoring entries wins.
 #include "engine/GameState.h"
+#include "moves/OpponentMap.h"
 
 namespace ruvo {
 
@@ -24,6 +25,7 @@ int ScoreMove(const GameState& state, int player, int n);
 
 // Sets ChosenMove to the best entry (2 when the list holds one move).
 void ChooseComputerMove(GameState& state, int player);
+void ChooseComputerMove(GameState& state, int player, const OpponentMap& opponents);
 
 // Everything a turn needs after a throw: the move limits, the list, the computer's choice and
 // each piece's options. ChosenMove is -1 when there is no move. The options are only read while

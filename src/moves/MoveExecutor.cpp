@@ -5,23 +5,31 @@
 #include "engine/Text.h"
 #include "moves/ComputerPlayer.h"
 
+#include <array>
+
 namespace ruvo {
 
 namespace {
 
 // The player whose colour a square keeps whatever stands on it: home columns, start squares
 // and yards; -1 for an ordinary square.
+constexpr auto ColouredSquareOwners = [] {
+    std::array<int8_t, SquareTotal> owners{};
+    for (int square = 0; square < SquareTotal; ++square) {
+        int owner = HomeColumnOwner(square);
+        if (owner < 0) {
+            owner = StartSquareOwner(square);
+        }
+        if (owner < 0 && square >= FirstYardSquare) {
+            owner = (square - FirstYardSquare) / 4;
+        }
+        owners[square] = static_cast<int8_t>(owner);
+    }
+    return owners;
+}();
+
 int ColouredSquareOwner(int square) {
-    if (const int home = HomeColumnOwner(square); home >= 0) {
-        return home;
-    }
-    if (const int start = StartSquareOwner(square); start >= 0) {
-        return start;
-    }
-    if (square >= FirstYardSquare && square < SquareTotal) {
-        return (square - FirstYardSquare) / 4;
-    }
-    return -1;
+    return ColouredSquareOwners[square];
 }
 
 // Adds a piece number to a square's caption as Str writes it: a space, then the digit.

@@ -35,32 +35,6 @@ uint32_t Packed(const std::array<int8_t, 4>& amounts) {
     return packed;
 }
 
-// Path positions 1..57 of the player at which an opponent block stands (two or more pieces of
-// one other player), as bits.
-uint64_t BlockedPositions(const GameState& state, int player) {
-    uint64_t blocked = 0;
-    for (int other = 0; other < 4; ++other) {
-        if (other == player) {
-            continue;
-        }
-        for (int k = 0; k < 4; ++k) {
-            const int position = PiecePosition(state, other, k);
-            if (position < 1 || position > 51) {
-                continue; // home columns and yards are never on another player's path
-            }
-            const int square = PathSquare(other, position);
-            if (state.SquareCount[square] < 2 || state.SquareOwner[square] == player) {
-                continue;
-            }
-            const int mine = (square - 13 * player + 52) % 52;
-            if (mine >= 1) {
-                blocked |= uint64_t{1} << mine;
-            }
-        }
-    }
-    return blocked;
-}
-
 } // namespace
 
 void FillPieceTriples(GameState& state) {
@@ -72,7 +46,11 @@ void FillPieceTriples(GameState& state) {
 }
 
 void ComputeMoveLimits(GameState& state, int player) {
-    const uint64_t blocked = BlockedPositions(state, player);
+    ComputeMoveLimits(state, player, OpponentMap(state, player));
+}
+
+void ComputeMoveLimits(GameState& state, int player, const OpponentMap& opponents) {
+    const uint64_t blocked = opponents.blockedPositions();
     for (int k = 0; k < 4; ++k) {
         const int q = PiecePosition(state, player, k);
         const int start = q > 75 ? 1 : q;

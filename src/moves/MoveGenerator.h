@@ -2,6 +2,7 @@
 // Which moves the throws of a turn allow: every distinct way of spending all the throws on the
 // player's pieces, and each piece's options drawn from that list.
 #include "engine/GameState.h"
+#include "moves/OpponentMap.h"
 
 #include <string>
 
@@ -10,6 +11,7 @@ namespace ruvo {
 // The largest amount each of the player's pieces may move (negative for a yard piece: the
 // largest amount that may open it).
 void ComputeMoveLimits(GameState& state, int player);
+void ComputeMoveLimits(GameState& state, int player, const OpponentMap& opponents);
 
 // Builds PossibleMoves and PossibleMoveCount from DiceThrow and MoveLimit.
 void ListPossibleMoves(GameState& state, int player);
