@@ -16,6 +16,7 @@ private slots:
     void theLastTwoPlayersCannotBeRemoved();
     void aRemovedPlayerLeavesWhenItsTurnComes();
     void aBadSavedGameLeavesTheNewGamePosition();
+    void typingOverTheDesignTextReplacesIt();
 };
 
 void Form1PlayersTest::initTestCase() {
@@ -101,7 +102,6 @@ void Form1PlayersTest::aRemovedPlayerLeavesWhenItsTurnComes() {
         }
         return true;
     };
-    form->Commandline()->clear(); // the design text "Command Line" is still there
     form.type(QStringLiteral("start"));
     QVERIFY(!yardShownAtTheEnd);
     QVERIFY(logAtTheEnd.contains(QStringLiteral("FINISHED 1st")));
@@ -131,6 +131,19 @@ void Form1PlayersTest::aBadSavedGameLeavesTheNewGamePosition() {
     QCOMPARE(form->game().state().CurrentPlayer, -1);
     QCOMPARE(form->Piece(76)->caption(), QStringLiteral("1"));
     QCOMPARE(form->Piece(76)->picture(), ruvo::Picture::Piece0);
+}
+
+void Form1PlayersTest::typingOverTheDesignTextReplacesIt() {
+    Sandbox sandbox;
+    StartedForm form;
+    QVERIFY(form.start());
+    QCOMPARE(form->Commandline()->text(), QStringLiteral("Command Line"));
+    // A click puts the cursor into the text; the first key still replaces the design text.
+    QTest::mouseClick(form->Commandline(), Qt::LeftButton);
+    form->Commandline()->deselect();
+    form.type(QStringLiteral("singleauto"));
+    QCOMPARE(form.dialogs->messages, QStringList({"Single moves will be automatic"}));
+    QCOMPARE(form->Commandline()->text(), QString());
 }
 
 QTEST_MAIN(Form1PlayersTest)

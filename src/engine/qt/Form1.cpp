@@ -502,8 +502,11 @@ bool Form1::commandLineKey(QKeyEvent* key) {
         run([&] { game_->commandLineEnter(line); });
         return true;
     }
-    // Typing over a prompt starts a fresh line.
-    if (!key->text().isEmpty() && commandLine_->text().startsWith(QLatin1Char('>'))) {
+    // Typing over a prompt, or over the design text nobody has typed over yet, starts a fresh
+    // line.
+    const QString text = commandLine_->text();
+    if (!key->text().isEmpty() &&
+        (text.startsWith(QLatin1Char('>')) || text == QStringLiteral("Command Line"))) {
         commandLine_->clear();
     }
     return false;
