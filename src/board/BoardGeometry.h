@@ -50,6 +50,11 @@ constexpr int HomeColumnOwner(int square) {
     return (square >= 52 && square <= 75) ? (square - 52) / 6 : -1;
 }
 
+// True for the final square of a player's home column: 57, 63, 69, 75.
+constexpr bool IsFinalSquare(int square) {
+    return square >= 57 && square <= 75 && (square - 57) % 6 == 0;
+}
+
 // True for a position that piece k of player p can hold: 1..57 or its own yard square.
 constexpr bool IsValidPiecePosition(int player, int piece, int position) {
     return (position >= 1 && position <= HomePosition) || position == YardSquare(player, piece);

@@ -60,6 +60,15 @@ Occupant SquareOccupant(const GameState& state, int square) {
     return occupant;
 }
 
+void ShowFinalSquares(GameState& state) {
+    for (int square = 0; square < SquareTotal; ++square) {
+        if (IsFinalSquare(square)) {
+            state.Piece[square].picture = Picture::WonPos;
+            state.Piece[square].fontBold = false;
+        }
+    }
+}
+
 void PlaceAllInYards(GameState& state) {
     state.SquareCount.fill(0);
     state.SquareOwner.fill(-1);

@@ -55,6 +55,9 @@ inline void ClearSquareMark(GameState& state, int square) {
     }
 }
 
+// Gives the four final squares their picture, captions not bold.
+void ShowFinalSquares(GameState& state);
+
 // Fills SquareCount, SquareOwner and PieceSquares for a new game (every piece in its yard).
 void PlaceAllInYards(GameState& state);
 

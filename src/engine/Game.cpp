@@ -100,10 +100,7 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
     state_.SquareRow = settings.SquareRow;
     state_.SquareCol[0] = 1;
     state_.SquareRow[0] = 7;
-    for (int square : {57, 63, 69, 75}) {
-        state_.Piece[square].picture = Picture::WonPos;
-        state_.Piece[square].fontBold = false;
-    }
+    ShowFinalSquares(state_);
     for (int p = 0; p < 4; ++p) {
         if (state_.PlayerEnabled[p] == state_.FlagNo) {
             state_.PlayerTypePicture[p].visible = false;
@@ -146,10 +143,7 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
         }
     }
     for (int p = 0; p < 4; ++p) {
-        PlayerRoster::ShowTypePicture(state_, p);
-        if (state_.PlayerType[p] == "H") {
-            state_.PlayerPaused[p] = state_.FlagNo;
-        }
+        PlayerRoster::ShowPlayerType(state_, p);
         // A player not taking part is "NOT PLAYING" from the start, so that the end of the
         // first game never names it as the last player.
         state_.PlayerInfo[p].caption =
@@ -399,10 +393,7 @@ void Game::applySavedGame(const SavedGame& game) {
         }
         state_.PlayerInfo[i].caption = playing ? "PLAYING" : "NOT PLAYING";
         state_.PlayerCount = static_cast<int16_t>(state_.PlayerCount + (playing ? 1 : 0));
-        PlayerRoster::ShowTypePicture(state_, i);
-        if (state_.PlayerType[i] == "H") {
-            state_.PlayerPaused[i] = 0;
-        }
+        PlayerRoster::ShowPlayerType(state_, i);
     }
 }
 

@@ -30,6 +30,10 @@ void Pacer::LogAndPace(int p, const std::string& text, int mode) {
     if ((mode == 2 || mode == 3) && host_.logWanted()) {
         AddtoLog(text, p);
     }
+    pace(p, mode);
+}
+
+void Pacer::pace(int p, int mode) {
     const bool paused = p >= 0 && p <= 3 && state_.PlayerPaused[p] == state_.FlagYes;
     switch (mode) {
     case 1:

@@ -29,18 +29,17 @@ public:
     void checkStop() const;
     bool logWanted() const { return host_.logWanted(); }
 
-    // LogAndPace with a text made only when someone will see it (the log is shown, or the
-    // player is paused and the line stops the game).
+    // LogAndPace with a text made only when the log is shown.
     template <typename MakeText> void LogAndPaceWith(int p, MakeText makeText, int mode) {
-        const bool player = p >= 0 && p <= 3;
-        if (logWanted() || (player && state_.PlayerPaused[p] == state_.FlagYes)) {
-            LogAndPace(p, makeText(), mode);
-        } else if (mode == 1 || (mode == 3 && player && state_.PlayerType[p] != "H")) {
-            waitOrSpace(state_.WaitDelay); // nothing to log: only the pace remains
+        if ((mode == 2 || mode == 3) && logWanted()) {
+            AddtoLog(makeText(), p);
         }
+        pace(p, mode);
     }
 
 private:
+    // The wait after a logged line: the pace, or a paused player's stop for the space bar.
+    void pace(int p, int mode);
     void stopForSpaceBar(int p);
 
     GameState& state_;

@@ -280,18 +280,12 @@ void TurnDriver::ResetBoard() {
         }
     }
     for (int p = 0; p < 4; ++p) {
-        PlayerRoster::ShowTypePicture(state_, p);
-        if (state_.PlayerType[p] == "H") {
-            state_.PlayerPaused[p] = state_.FlagNo;
-        }
+        PlayerRoster::ShowPlayerType(state_, p);
     }
     state_.FinishedCount = 0;
     state_.TurnCount = 0;
     state_.AwaitingStart = state_.FlagNo;
-    for (int square : {57, 63, 69, 75}) {
-        state_.Piece[square].picture = Picture::WonPos;
-        state_.Piece[square].fontBold = false;
-    }
+    ShowFinalSquares(state_);
     moves_.hidePreview();
     waitingForPerson_ = false;
     host_.setCommandLineText("");
@@ -305,8 +299,7 @@ void TurnDriver::ResetPlayer(int player) {
             state_.SquareCount[s] = 0;
             state_.SquareOwner[s] = -1;
             ClearSquareMark(state_, s);
-            const bool finalSquare = s == 57 || s == 63 || s == 69 || s == 75;
-            state_.Piece[s].picture = finalSquare ? Picture::WonPos : Picture::Blank;
+            state_.Piece[s].picture = IsFinalSquare(s) ? Picture::WonPos : Picture::Blank;
             if (s >= 52 && s <= 75) {
                 state_.Piece[s].backColor = state_.PlayerColor[player];
             } else if (const int owner = StartSquareOwner(s); owner >= 0) {

@@ -4,11 +4,12 @@
 
 namespace ruvo {
 
-void PlayerRoster::ShowTypePicture(GameState& state, int player) {
+void PlayerRoster::ShowPlayerType(GameState& state, int player) {
     TypePictureView& picture = state.PlayerTypePicture[player];
     if (state.PlayerType[player] == "H") {
         picture.picture = Picture::Human;
         picture.toolTip = "Human to play for this Player";
+        state.PlayerPaused[player] = state.FlagNo;
     } else {
         picture.picture = Picture::Computer;
         picture.toolTip = "Computer to play for this Player";
@@ -30,13 +31,12 @@ bool PlayerRoster::runPlayerOption(int p, const std::string& command, bool perso
     if (command == "TYPE") {
         if (state_.PlayerType[p] != "H") {
             state_.PlayerType[p] = "H";
-            ShowTypePicture(state_, p);
-            state_.PlayerPaused[p] = state_.FlagNo;
+            ShowPlayerType(state_, p);
             pacer_.LogLine(p + 1, "set to HUMAN");
             return false;
         }
         state_.PlayerType[p] = "C";
-        ShowTypePicture(state_, p);
+        ShowPlayerType(state_, p);
         pacer_.LogLine(p + 1, "set to COMPUTER");
         return p == state_.CurrentPlayer && personWaiting;
     }

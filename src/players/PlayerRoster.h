@@ -26,8 +26,9 @@ public:
     // finished during a game); a leaving player's pieces go when the driver reaches it.
     void TogglePlayerEnabled(int player);
 
-    // Shows the person or computer picture and its tool tip for the player's type.
-    static void ShowTypePicture(GameState& state, int player);
+    // Shows the person or computer picture and its tool tip for the player's type; a person is
+    // never paused.
+    static void ShowPlayerType(GameState& state, int player);
 
 private:
     GameState& state_;

@@ -88,6 +88,8 @@ TEST(BoardGeometry, PathPositionsToSquares) {
     for (int p = 0; p < 4; ++p) {
         EXPECT_EQ(BoardSquare(p, 1), starts[p]);
         EXPECT_EQ(BoardSquare(p, 57), finals[p]);
+        EXPECT_TRUE(IsFinalSquare(finals[p]));
+        EXPECT_FALSE(IsFinalSquare(finals[p] - 1));
         EXPECT_EQ(BoardSquare(p, 83), 83);
         EXPECT_EQ(StartSquare(p), starts[p]);
     }
