@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the programs like a desktop program, and the Debian package built from that.
 # Included from the top-level CMakeLists after cmake/Window.cmake.
 #

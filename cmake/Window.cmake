@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window program: the Qt side of the game as the library ruvo_ui, and the executable ruvo.
 # Included from the top-level CMakeLists after Qt has been found, with AUTOMOC on.
 

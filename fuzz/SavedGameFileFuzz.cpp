@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the saved-game reader: it must either refuse them with a FileError
 // or return a game that writes back to a file it reads again as the same game.
 #include "files/FileError.h"

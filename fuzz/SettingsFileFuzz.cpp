@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader: it must either refuse them with a FileError or
 // return settings the game can start with.
 #include "board/BoardGeometry.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of the settings and saved-game readers (clang, libFuzzer, address and
 # undefined-behaviour sanitizers) in build-fuzz/ and runs each for SECONDS seconds on a copy of
 # its seed corpus. Fails on any crash or sanitizer report; the input is kept in build-fuzz/.

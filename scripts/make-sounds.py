@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the game's eight short sound effects as 16-bit mono WAV files in data/sounds.
 
 Only the standard library is used; the noise comes from a seeded generator, so every run

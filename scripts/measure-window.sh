@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the window program under a virtual X display:
 #   - start-up: from launching ruvo to its window being shown (several runs);
 #   - CPU: the share of one core the program uses over a minute of a four-computer game paced

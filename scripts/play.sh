@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts the game in run/, a folder holding a copy of the default settings:
 # the game reads ruvo.cfg from the folder it is started in and writes the settings back there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the game and the tests need (once; later runs are quick).
 set -euo pipefail
 packages=(build-essential cmake git qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Complete four-player computer games on one core, log lines discarded.
 #include "cli/HeadlessHost.h"
 #include "engine/Game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the moves log the way the game fills it: rows appended one at a time, each followed by
 // TopIndex = -1 to bring the newest row into view, with the list shown on screen.
 #include "listctl/qt/UserControl1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ruvo-cli: the game's rules and turn driver from the command line.
 #include "cli/CliApp.h"
 

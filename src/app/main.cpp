@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ruvo: the game's window program. It reads ruvo.cfg from the current folder and finds its
 // sounds and help page in its own folder.
 #include "engine/qt/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's two numberings: board squares 0..91 (track 0..51, home columns 52..75, yards
 // 76..91) and each player's path positions (1 start square .. 51, home column 52..56, 57 home,

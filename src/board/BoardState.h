@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing the board part of the game record: piece positions, square records and
 // the occupants of squares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board square of every player's path positions 0..91, looked up instead of computed.
 #include "board/BoardGeometry.h"

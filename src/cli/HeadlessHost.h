@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host of a game played without a window: no waits, no sound, questions answered by rule,
 // log lines written to a stream when asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ruvo-cli moves PLAYER THROWS POS0 POS1 POS2 POS3: the possible-moves list, the computer's
 // choice and each piece's options for a position.

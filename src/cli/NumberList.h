@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parses the comma-separated numbers of the command line ("6,2", "10,20,78,79").
 #include <string>

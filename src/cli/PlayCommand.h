@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ruvo-cli play: computer games with the game's own turn driver, no waits and no sound.
 #include <ostream>

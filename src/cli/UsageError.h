@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bad argument of the command-line tool: one line of text for stderr, exit status 2.
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dice slots of the player panels: slot 3 * player + (throw - 1) shows one throw.
 #include "engine/GameState.h"

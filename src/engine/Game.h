@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game: its record, the turn driver, the moves, the commands and the command line, driven by
 // the window's events (or a test's, or the command-line tool's) through one host interface.

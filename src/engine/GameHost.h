@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the game needs from the outside world. The window implements it with Qt, the tests
 // with a recording fake, the command-line tool with a headless host. The game's display state

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole state of a game in one record: players, pieces and squares, the turn and its dice,
 // the possible moves, the requests that commands leave for the turn driver, the settings, and

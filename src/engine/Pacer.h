@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The moves log, sounds and the pacing of the game: log a line, then wait the pace or stop for
 // the space bar after each logged event of a paused player.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dice from one standard generator, seeded once (from the time of day or a given seed).
 #include "engine/DiceSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the game stores them: red + green * 256 + blue * 65536, or a system colour.
 #include <cstdint>

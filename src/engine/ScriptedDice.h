@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dice read from a given list of draws; running out stops the game.
 #include "engine/DiceSource.h"

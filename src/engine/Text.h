@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number and text conventions shared by every part of the game: the texts it shows, logs
 // and stores are joined from literals and these conversions.

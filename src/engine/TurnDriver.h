@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The turn driver: round after round it serves the requests commands have left, checks for the
 // end of the game, gives the turn to the next player taking part, throws the dice and plays the

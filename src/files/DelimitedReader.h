@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the text conventions of the settings and saved-game files from a byte buffer:
 // delimited items (a quoted text ends at its closing quote, an unquoted item at a comma or

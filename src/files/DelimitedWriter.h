@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds text in the conventions of the settings and saved-game files: delimited records
 // (items separated by single commas, text quoted, integers bare) and raw lines, each line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings or saved-game file that cannot be used: which file, which line, what is wrong.
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-name rules of the open and save dialogs for saved games.
 #include <string>

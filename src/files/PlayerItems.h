@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player settings that the settings file and the saved game file both carry.
 #include "files/DelimitedReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game in progress as the saved game file holds it.
 #include "files/SavedSquare.h"

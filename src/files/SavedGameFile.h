@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved game file: one game in progress, written on request and read back to go on.
 #include "files/SavedGame.h"

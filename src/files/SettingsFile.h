@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file: read once at start-up, its first four lines rewritten at the end.
 #include "files/Settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game reads from a square record and therefore needs to be right in it: the
 // path-position field of every player whose pieces can stand on the square.

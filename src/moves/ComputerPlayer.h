@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer's choice among the possible moves: a fixed table of weights, the first of the
 // best-scoring entries wins.

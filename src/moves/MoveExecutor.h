@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Carrying out moves on the board: lifting a piece, placing it (capturing a lone opponent piece),
 // recording its position; the computer's whole move, a person's single-piece option, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which moves the throws of a turn allow: every distinct way of spending all the throws on the
 // player's pieces, and each piece's options drawn from that list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the other players' pieces mean to one player, from one pass over their twelve pieces:
 // which of its path positions 0..91 an opponent holds (for the computer's scoring) and at which

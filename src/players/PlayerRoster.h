@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The players' options: who plays a player (a person or the computer), whether it takes part,
 // whether the game pauses after its logged lines; players joining and leaving a game.

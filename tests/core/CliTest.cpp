@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ruvo-cli: the exact output of "moves", and "play" with its options, files and errors.
 #include "FileTestSupport.h"
 

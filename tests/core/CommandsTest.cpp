@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands from the menu and the command line, saving and loading games, player options and
 // removing players.
 #include "FileTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host for the game in tests: records what the game shows, plays and asks, and answers its
 // questions, menus and file choosers from scripted queues.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for the settings and saved-game file tests: a private folder, whole-file bytes,
 // line edits and fault expectations.

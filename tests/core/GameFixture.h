@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game on the default board with a recording host and dice drawn from a scripted queue.
 #include "FakeHost.h"

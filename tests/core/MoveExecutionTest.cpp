@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves on the board: lifting and placing pieces with their captions, colours and records,
 // captures, a person's click preview and typed moves, the dice that stay shown.
 #include "GameFixture.h"

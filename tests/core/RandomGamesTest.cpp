@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of seeded computer games; after every round the pieces, the square counts and
 // owners, the square records and what each square shows must agree, and no piece is lost.
 #include "GameFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board numbering, the possible-moves list and the computer's choice.
 #include "board/BoardState.h"
 #include "engine/Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn driver: the order of turns, the dice and their redraw rule, extra turns, finishing,
 // the end of the game, persons' prompts and paused players.
 #include "GameFixture.h"

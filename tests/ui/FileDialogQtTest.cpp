@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file chooser of the saved-game dialogs, driven as a user drives it: the dialog's inputs
 // (mode, title, filter, folder, default name), "" on cancel, the chosen path otherwise, no
 // overwrite question and no extension of its own, so that the game's extension rule applies

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pacing in the main window: a paused player's stop with its prompt and beep, ended by the
 // space bar; the space bar reaching the window itself; the speed slider and its label; and the
 // moves log's font sizes on the right button.

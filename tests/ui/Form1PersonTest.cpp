@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A person's turn in the main window: the prompt and its colours, the click preview with its two
 // markers, cycling and confirming an option, the pointer leaving to cancel, typed moves and
 // refused lines, the automatic move by "A" and by the dice label, a restart while the person is

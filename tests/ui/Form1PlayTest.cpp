@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Computer games in the main window: a four-computer game at full speed to its end and the
 // question that follows, the throw counts shown on the way, a restart in the middle of play, a
 // finished game not restarted, and the close box in the middle of a turn.

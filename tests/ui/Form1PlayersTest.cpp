@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Players through the main window: the options menu and its log lines, removing a player and
 // the refusals, a removed player's yard cleared when its turn comes, and a saved game that
 // cannot be read.

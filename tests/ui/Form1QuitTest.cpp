@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the program: Exit with its question rewriting only the user settings at the top of
 // ruvo.cfg, No leaving everything as it was, the close box writing nothing; and the real
 // message boxes and menus the window shows outside the tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading a game through the main window: the save asked for during a person's turn
 // happens when the turn is complete, through the file chooser; loading puts the board back as
 // it was saved.

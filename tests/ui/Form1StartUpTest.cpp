@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up: the board on the settings file's grid and the screen's size,
 // the painted yards, the panels, the right-hand column, the command line and the menus; and
 // settings files that cannot be used.

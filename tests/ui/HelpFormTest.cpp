@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: Back and Forward only inside the help page, the page shown afresh each time
 // the window becomes active, Exit, the resize rule, a missing page, and the shipped page's own
 // links.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sizing on the first row, which rows are drawn, scrolling with TopIndex and the scroll bar,
 // grid lines, marking, the frame, tool tips and font size changes.
 #include "UserControl1TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting rows, finding them with wildcard patterns, and the number texts kept in the records.
 #include "UserControl1TestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a screen with two device pixels to the pixel the list draws its rows at full resolution.
 #include "UserControl1TestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing rows with the mouse and the keys, the drop-down form, the events the control raises,
 // and its stored property set.
 #include "UserControl1TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding, inserting, removing and updating rows, and what the list shows afterwards.
 #include "UserControl1TestSupport.h"
 

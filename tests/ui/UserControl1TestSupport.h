@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Helpers shared by the list control tests: a list with rows 20 pixels high (300 twips at 15

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // BoxControl -- the display component of every board square, centre tile, option button and
 // the Start button: a bordered box that paints its background colour, its picture and its

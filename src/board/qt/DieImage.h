@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One die of a player panel: shows a face 1..6, or the blank face of an unused die.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's pictures, drawn as vector shapes so they stay crisp at any size and pixel ratio:
 // the players' pieces, the final square, the person and computer pictures, the target marker,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where every control of the main window goes, worked out in twips (1/1440 inch) from the screen
 // size and the board grid of the settings file: the window and its tile size, the squares with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form1 -- the main window: the board, the player panels, the speed setting, the moves log, the
 // throw counts and the command line. It shows the game's model and hands the user's actions to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's modal interactions: message boxes, Yes/No questions, popup menus, the file
 // chooser and the help and about windows. The window asks them through this interface so that

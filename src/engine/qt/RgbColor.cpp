@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/qt/RgbColor.h"
 
 QColor RgbColor::toQColor(ruvo::Rgb rgb, const QPalette& palette) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours between the game's numbers (red + green * 256 + blue * 65536, or a system colour) and
 // Qt's colours.

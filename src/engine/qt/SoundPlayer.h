@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the game's short WAV files in the background. Each file is loaded once, ahead of its
 // first use; playing never blocks and a new sound does not wait for the one before. Without an

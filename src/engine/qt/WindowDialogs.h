@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real modal interactions of the main window: Qt message boxes, popup menus, the file
 // chooser and the help and about windows.

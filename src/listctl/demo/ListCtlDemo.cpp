@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small window that shows the list control as the game uses it, a moves log with coloured
 // rows and grid lines, next to a drop-down list whose rows carry pictures.
 #include "listctl/qt/UserControl1.h"

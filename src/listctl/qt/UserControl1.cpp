@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listctl/qt/UserControl1.h"
 
 #include "listctl/qt/InputCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listctl/qt/WildcardPattern.h"
 
 bool WildcardPattern::matches(QStringView text, QStringView pattern) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window: the program's version and a credit line. OK, the Esc key or a click on the
 // credit text closes it.

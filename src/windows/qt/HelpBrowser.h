@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The browser of the help window: a QTextBrowser that leaves the back and forward keys and
 // mouse buttons to its window, so that one rule governs every way of going back and forward,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the program's help page in a browser with Back, Forward and Exit buttons.
 // Back and Forward only move between places inside the page (locations with a "#"), so they
