@@ -5,6 +5,9 @@
 #include "cli/PlayCommand.h"
 #include "cli/UsageError.h"
 #include "files/FileError.h"
+#include "files/ShownText.h"
+
+#include <filesystem>
 
 namespace ruvo {
 
@@ -34,11 +37,22 @@ int CliApp::Run(const std::vector<std::string>& args, std::ostream& out, std::os
         throw UsageError("unknown command '" + args[0] + "'");
     } catch (const UsageError& error) {
         out.flush();
-        err << "ruvo-cli: " << error.what() << '\n';
+        err << "ruvo-cli: " << ShownText::Escaped(error.what()) << '\n';
         return 2;
     } catch (const FileError& error) {
         out.flush();
-        err << "ruvo-cli: " << error.what() << '\n';
+        err << "ruvo-cli: " << ShownText::Escaped(error.what()) << '\n';
+        return 2;
+    } catch (const std::filesystem::filesystem_error& error) {
+        // Where a file is looked for, the system refused to look (an unsearchable folder).
+        out.flush();
+        const std::string where = error.path1().empty() ? "" : error.path1().string() + ": ";
+        err << "ruvo-cli: " << ShownText::Escaped(where)
+            << "cannot be looked for: " << error.code().message() << '\n';
+        return 2;
+    } catch (const std::exception& error) {
+        out.flush();
+        err << "ruvo-cli: " << ShownText::Escaped(error.what()) << '\n';
         return 2;
     }
 }

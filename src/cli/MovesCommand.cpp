@@ -14,16 +14,8 @@ int MovesCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
     if (args.size() != 6) {
         throw UsageError("moves takes PLAYER THROWS POS0 POS1 POS2 POS3");
     }
-    const long player = NumberList::ParseOne(args[0], "PLAYER");
-    if (player < 0 || player > 3) {
-        throw UsageError("PLAYER: '" + args[0] + "' must be 0 to 3");
-    }
-    const std::vector<int> throws = NumberList::Parse(args[1], "THROWS", 1, 3);
-    for (int value : throws) {
-        if (value < 1 || value > 6) {
-            throw UsageError("THROWS: '" + args[1] + "' holds a value outside 1..6");
-        }
-    }
+    const long player = NumberList::ParseOne(args[0], "PLAYER", 0, 3);
+    const std::vector<int> throws = NumberList::Parse(args[1], "THROWS", 1, 3, 1, 6);
 
     GameState state;
     FillPieceTriples(state);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PlayCommand.h"
 
+#include "cli/DrawsFile.h"
 #include "cli/HeadlessHost.h"
 #include "cli/NumberList.h"
 #include "cli/UsageError.h"
@@ -13,11 +14,10 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
+#include <limits>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 namespace ruvo {
 
@@ -59,23 +59,14 @@ PlayOptions ParseOptions(const std::vector<std::string>& args) {
             }
             options.enabled = value;
         } else if (name == "--games") {
-            options.games = NumberList::ParseOne(value, "--games");
-            if (options.games < 1 || options.games > 1000000000) {
-                throw UsageError("--games: '" + value + "' must be 1 to 1000000000");
-            }
+            options.games = NumberList::ParseOne(value, "--games", 1, 1000000000);
         } else if (name == "--seed") {
-            const long seed = NumberList::ParseOne(value, "--seed");
-            if (seed < 0) {
-                throw UsageError("--seed: '" + value + "' must not be negative");
-            }
-            options.seed = static_cast<uint64_t>(seed);
+            options.seed = static_cast<uint64_t>(
+                NumberList::ParseOne(value, "--seed", 0, std::numeric_limits<long>::max()));
         } else if (name == "--draws") {
             options.drawsFile = value;
         } else if (name == "--turns") {
-            options.turns = NumberList::ParseOne(value, "--turns");
-            if (*options.turns < 0 || *options.turns > 32767) {
-                throw UsageError("--turns: '" + value + "' must be 0 to 32767");
-            }
+            options.turns = NumberList::ParseOne(value, "--turns", 0, 32767);
         } else if (name == "--save") {
             options.saveFile = value;
         } else if (name == "--load") {
@@ -91,28 +82,6 @@ PlayOptions ParseOptions(const std::vector<std::string>& args) {
         throw UsageError("--save needs --turns");
     }
     return options;
-}
-
-std::vector<int> ReadDraws(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw FileError(path, 0, "cannot be opened");
-    }
-    std::vector<int> draws;
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        std::istringstream words(line);
-        std::string word;
-        while (words >> word) {
-            if (word.size() != 1 || word[0] < '1' || word[0] > '6') {
-                throw FileError(path, lineNumber, "'" + word + "' is not a draw 1 to 6");
-            }
-            draws.push_back(word[0] - '0');
-        }
-    }
-    return draws;
 }
 
 // The settings file: the one named, else ruvo.cfg in the current folder, else the default
@@ -173,7 +142,7 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
 
     std::unique_ptr<DiceSource> dice;
     if (options.drawsFile) {
-        dice = std::make_unique<ScriptedDice>(ReadDraws(*options.drawsFile));
+        dice = std::make_unique<ScriptedDice>(DrawsFile::Read(*options.drawsFile));
     } else if (options.seed) {
         dice = std::make_unique<RandomDice>(*options.seed);
     } else {

@@ -2,7 +2,9 @@
 #include "files/DelimitedReader.h"
 
 #include "files/FileError.h"
+#include "files/ShownText.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace ruvo {
@@ -13,20 +15,45 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// True when the first characters are ASCII with a NUL byte before or after each.
+bool LooksLikeUtf16(std::string_view bytes) {
+    const size_t length = std::min<size_t>(bytes.size(), 8) & ~size_t{1};
+    if (length == 0) {
+        return false;
+    }
+    const size_t nul = bytes[0] == '\0' ? 0 : 1;
+    for (size_t i = 0; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if ((i % 2 == nul) != (byte == 0) || byte >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 DelimitedReader::DelimitedReader(std::string fileName, std::string_view bytes)
-    : fileName_(std::move(fileName)), bytes_(bytes) {}
+    : fileName_(std::move(fileName)), bytes_(bytes) {
+    const auto startsWith = [bytes](std::string_view mark) {
+        return bytes.substr(0, mark.size()) == mark;
+    };
+    const std::string plain = ": save it again as plain text (ANSI) without one";
+    if (startsWith("\xEF\xBB\xBF")) {
+        FailAt(1, "the file starts with a UTF-8 byte-order mark, as Notepad writes one" + plain);
+    }
+    if (startsWith("\xFF\xFE") || startsWith("\xFE\xFF")) {
+        FailAt(1, "the file is UTF-16 text (it starts with a UTF-16 byte-order mark): save it "
+                  "again as plain text (ANSI)");
+    }
+    if (LooksLikeUtf16(bytes)) {
+        FailAt(1, "the file is UTF-16 text (every other byte is a NUL): save it again as plain "
+                  "text (ANSI)");
+    }
+}
 
 std::string DelimitedReader::Excerpt(std::string_view text) {
-    constexpr size_t longest = 20;
-    std::string shown(text.substr(0, longest));
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < ' ') {
-            c = '?';
-        }
-    }
-    return "\"" + shown + (text.size() > longest ? "...\"" : "\"");
+    return ShownText::Excerpt(text);
 }
 
 void DelimitedReader::Fail(const std::string& fault) const {
@@ -65,7 +92,7 @@ DelimitedReader::Item DelimitedReader::NextItem(std::string_view what) {
     SkipBlanks();
     itemLine_ = line_;
     if (AtEnd()) {
-        Fail("the file ends early: " + std::string(what) + " is missing");
+        Fail("the file ends early, before " + std::string(what));
     }
     Item item;
     if (bytes_[pos_] == '"') {
@@ -168,7 +195,7 @@ int32_t DelimitedReader::ReadLong(std::string_view what) {
 std::string DelimitedReader::ReadLine(std::string_view what) {
     itemLine_ = line_;
     if (AtEnd()) {
-        Fail("the file ends early: " + std::string(what) + " is missing");
+        Fail("the file ends early, before " + std::string(what));
     }
     const size_t start = pos_;
     while (pos_ < bytes_.size() && LineEndLength(pos_) == 0) {

@@ -13,6 +13,7 @@ namespace ruvo {
 
 class DelimitedReader {
 public:
+    // Throws FileError when the bytes are UTF-16 text or start with a byte-order mark.
     DelimitedReader(std::string fileName, std::string_view bytes);
 
     // The next item as text: a quoted item without its quotes (blanks inside kept), an
@@ -40,7 +41,8 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    // A text as fault messages show it: quoted, control characters as "?", long ones cut.
+    // A text as fault messages show it: quoted, long ones cut, bytes that are not UTF-8
+    // characters and control characters as \xNN escapes.
     static std::string Excerpt(std::string_view text);
 
     // Throws a FileError for this file at the line of the last item read.

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings or saved-game file that cannot be used: which file, which line, what is wrong.
+// The message shows the file name's bytes that are not UTF-8 as escapes.
+#include "files/ShownText.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -18,8 +21,9 @@ public:
 
 private:
     static std::string describe(const std::string& file, int line, const std::string& fault) {
-        return line > 0 ? file + ", line " + std::to_string(line) + ": " + fault
-                        : file + ": " + fault;
+        const std::string shown = ShownText::Escaped(file);
+        return line > 0 ? shown + ", line " + std::to_string(line) + ": " + fault
+                        : shown + ": " + fault;
     }
 
     std::string file_;

@@ -157,7 +157,7 @@ SavedGame SavedGameFile::Parse(const std::string& fileName, std::string_view byt
 }
 
 SavedGame SavedGameFile::Read(const std::string& path) {
-    return Parse(path, DiskFile::ReadAll(path));
+    return Parse(path, DiskFile::ReadAll(path, DiskFile::GameFileLimit));
 }
 
 } // namespace ruvo

@@ -134,7 +134,7 @@ void ReadSquareRecords(DelimitedReader& in, Settings& settings) {
 } // namespace
 
 Settings SettingsFile::Load(const std::string& path) {
-    return Parse(path, DiskFile::ReadAll(path));
+    return Parse(path, DiskFile::ReadAll(path, DiskFile::GameFileLimit));
 }
 
 Settings SettingsFile::Parse(const std::string& fileName, std::string_view bytes) {
@@ -173,25 +173,30 @@ void SettingsFile::Save(const std::string& path, int16_t speedFactor, int16_t so
                         const std::array<std::string, 4>& types,
                         const std::array<int16_t, 4>& enabled,
                         const std::array<int16_t, 4>& paused) {
-    const std::string old = DiskFile::ReadAll(path);
-    DelimitedReader in(path, old);
+    Save(path, path, speedFactor, soundOn, types, enabled, paused);
+}
+
+void SettingsFile::Save(const std::string& readFrom, const std::string& writeTo,
+                        int16_t speedFactor, int16_t soundOn,
+                        const std::array<std::string, 4>& types,
+                        const std::array<int16_t, 4>& enabled,
+                        const std::array<int16_t, 4>& paused) {
+    const std::string old = DiskFile::ReadAll(readFrom, DiskFile::GameFileLimit);
+    DelimitedReader in(readFrom, old);
     std::vector<std::string> lines;
     while (!in.AtEnd()) {
         lines.push_back(in.ReadLine("a line"));
     }
-
-    DelimitedWriter copy;
-    for (const std::string& line : lines) {
-        copy.Line(line);
-    }
-    const std::filesystem::path scratch = std::filesystem::path(path).parent_path() / ScratchName;
-    DiskFile::Replace(scratch.string(), copy.Bytes());
-
     constexpr size_t settingsLines = 4;
     if (lines.size() < settingsLines) {
-        throw FileError(path, static_cast<int>(lines.size()) + 1,
+        throw FileError(readFrom, static_cast<int>(lines.size()) + 1,
                         "the file ends early: it has fewer than four lines");
     }
+
+    const std::filesystem::path scratch =
+        std::filesystem::path(writeTo).parent_path() / ScratchName;
+    DiskFile::ReplaceScratch(scratch.string(), old);
+
     DelimitedWriter updated;
     updated.Text("Speed Factor").Integer(speedFactor).Integer(soundOn).EndRecord();
     updated.Text("Player Type");
@@ -204,7 +209,7 @@ void SettingsFile::Save(const std::string& path, int16_t speedFactor, int16_t so
     for (size_t i = settingsLines; i < lines.size(); ++i) {
         updated.Line(lines[i]);
     }
-    DiskFile::Replace(path, updated.Bytes());
+    DiskFile::Replace(writeTo, updated.Bytes());
 }
 
 } // namespace ruvo

@@ -22,12 +22,18 @@ public:
     // The same from the file's bytes; fileName is used in fault messages.
     static Settings Parse(const std::string& fileName, std::string_view bytes);
 
-    // Copies the file line by line to the scratch copy beside it, then rewrites it with the
-    // four settings records followed by its old lines from line 5 on. Throws FileError when
-    // the file cannot be read or written; the settings file is then left as it was.
+    // Keeps the file's bytes as they are in the scratch copy beside it, then rewrites it with
+    // the four settings records followed by its old lines from line 5 on. Throws FileError
+    // when the file cannot be read or written; the settings file is then left as it was.
     static void Save(const std::string& path, int16_t speedFactor, int16_t soundOn,
                      const std::array<std::string, 4>& types, const std::array<int16_t, 4>& enabled,
                      const std::array<int16_t, 4>& paused);
+
+    // The same, read from one settings file and written to another (created when missing, its
+    // folder must exist); the scratch copy of readFrom's bytes goes beside writeTo.
+    static void Save(const std::string& readFrom, const std::string& writeTo, int16_t speedFactor,
+                     int16_t soundOn, const std::array<std::string, 4>& types,
+                     const std::array<int16_t, 4>& enabled, const std::array<int16_t, 4>& paused);
 };
 
 } // namespace ruvo

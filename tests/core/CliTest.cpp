@@ -9,6 +9,9 @@
 
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace ruvo::test {
 namespace {
@@ -207,6 +210,77 @@ TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
     }
     EXPECT_NE(Cli(bad[0]).err.find(folder.File("missing.cfg")), std::string::npos);
     EXPECT_NE(Cli(bad[1]).err.find("line 2"), std::string::npos) << Cli(bad[1]).err;
+
+    // A failure is never a success nor a number wrapped round, and names the system's reason.
+    const std::string positions[] = {"76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"};
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+        {{"play", "--config", Config, "--draws", folder.Path().string()}, "it is a folder"},
+        {{"play", "--config", Config, "--draws", folder.File("none")}, "No such file or directory"},
+        {{"play", "--config", Config, "--seed", "1", "--turns", "1", "--save",
+          folder.File("none/x.ruv")},
+         "x.ruv: cannot be written: No such file or directory"},
+        {{"play", "--config", Config, "--seed", "99999999999999999999"}, "is out of range"},
+        {{"play", "--config", Config, "--games", "4294967297"}, "must be 1 to 1000000000"},
+        {{"moves", "4294967296", "6", positions[0], positions[1], positions[2], positions[3]},
+         "'4294967296' is out of range: it must be 0 to 3"},
+        {{"moves", "0", "4294967299", positions[0], positions[1], positions[2], positions[3]},
+         "must be 1 to 6"},
+        {{"moves", "0", "6", "4294967372,77,78,79", positions[1], positions[2], positions[3]},
+         "'4294967372' is out of range"}};
+    for (const auto& [args, reason] : refused) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << reason;
+        EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+}
+
+// Runs the tool in folder, which it may not search (as another user when run as the superuser,
+// who may search any folder): its status and what it wrote to stderr.
+CliRun CliInUnsearchableFolder(const TempFolder& folder) {
+    int pipeEnds[2];
+    EXPECT_EQ(pipe(pipeEnds), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(pipeEnds[1], 2);
+        if (chdir(folder.Path().c_str()) != 0 || chmod(folder.Path().c_str(), 0) != 0 ||
+            (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))) {
+            _exit(126);
+        }
+        execl(RUVO_CLI_PATH, "ruvo-cli", "play", "--games", "1", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    CliRun run;
+    char buffer[4096];
+    for (ssize_t got = 0; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+        run.err.append(buffer, static_cast<size_t>(got));
+    }
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return run;
+}
+
+TEST(CliPlay, AFolderThatCannotBeSearchedEndsWithOneLine) {
+    TempFolder folder;
+    // A settings file that is a link to itself cannot even be looked at.
+    std::filesystem::create_symlink("ruvo.cfg", folder.File("ruvo.cfg"));
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const CliRun loop = Cli({"play", "--games", "1"}, RUVO_SOURCE_DIR "/data");
+    std::filesystem::current_path(here);
+    EXPECT_EQ(loop.status, 2);
+    EXPECT_EQ(loop.err, "ruvo-cli: ruvo.cfg: cannot be looked for: Too many levels of symbolic "
+                        "links\n");
+
+    const CliRun run = CliInUnsearchableFolder(folder);
+    if (run.status == 126 || run.status == 127) {
+        GTEST_SKIP() << "the tool cannot be started by another user from here";
+    }
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_EQ(run.err, "ruvo-cli: ruvo.cfg: cannot be looked for: Permission denied\n");
 }
 
 } // namespace

@@ -89,7 +89,7 @@ TEST(DelimitedReader, RefusesBrokenItemsAtTheirLine) {
             in.ReadInteger("b");
             in.ReadInteger("c");
         },
-        2, "the file ends early: c is missing");
+        2, "the file ends early, before c");
     ExpectFault([] { DelimitedReader("f", "").ReadLine("line 1"); }, 1, "ends early");
     ExpectFault(
         [] {
@@ -102,6 +102,40 @@ TEST(DelimitedReader, RefusesBrokenItemsAtTheirLine) {
                 "text follows the closing quote");
     ExpectFault([] { DelimitedReader("f", "a\"b\",1").ReadText("t"); }, 1,
                 "double quote inside an unquoted item");
+}
+
+TEST(DelimitedReader, NamesOtherEncodingsAndShowsOtherBytesAsEscapes) {
+    const std::string plain = "save it again as plain text (ANSI)";
+    for (const std::string& bytes : {std::string("\xEF\xBB\xBF"
+                                                 "0\r\n"),
+                                     std::string("\xFF\xFE"
+                                                 "0\0\r\0\n\0",
+                                                 8),
+                                     std::string("\xFE\xFF\0"
+                                                 "0\0\r\0\n",
+                                                 8),
+                                     std::string("0\0\r\0\n\0", 6),
+                                     std::string("\0"
+                                                 "0\0\r\0\n",
+                                                 6)}) {
+        ExpectFault([&] { DelimitedReader("f", bytes); }, 1, plain);
+    }
+    ExpectFault([] { DelimitedReader("f", "\xEF\xBB\xBF"); }, 1,
+                "starts with a UTF-8 byte-order mark, as Notepad writes one");
+    ExpectFault([] { DelimitedReader("f", "\xFF\xFE"); }, 1, "the file is UTF-16 text");
+    ExpectFault([] { DelimitedReader("f", std::string("1\0\r\0", 4)); }, 1,
+                "every other byte is a NUL");
+
+    // Latin-1 bytes, a broken sequence, a control character; UTF-8 is shown as it is and a long
+    // text is cut between characters.
+    EXPECT_EQ(DelimitedReader::Excerpt("caf\xE9 \xC3\xA9\xE2\x82\x07\x7F"),
+              "\"caf\\xE9 \xC3\xA9\\xE2\\x82\\x07\\x7F\"");
+    EXPECT_EQ(DelimitedReader::Excerpt(std::string(19, 'a') + "\xC3\xA9\xC3\xA9"),
+              "\"" + std::string(19, 'a') + "\xC3\xA9...\"");
+    EXPECT_EQ(DelimitedReader::Excerpt("\xED\xA0\x80\xF4\x90\x80\x80\xC0\xAF"),
+              "\"\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xC0\\xAF\"");
+    EXPECT_EQ(FileError("dir/\xFFgame.ruv", 2, "bad").what(),
+              std::string("dir/\\xFFgame.ruv, line 2: bad"));
 }
 
 TEST(DelimitedWriter, WritesRecordsTheReaderReadsBack) {

@@ -134,13 +134,17 @@ TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
     const std::string mid = SavedGameFile::Format(MidGame());
     const auto parse = [](std::string bytes) { return [bytes] { ParseBytes(bytes); }; };
     ExpectFault([] { SavedGameFile::Read("/nonexistent/game.ruv"); }, 0, "cannot be opened");
-    ExpectFault(parse(""), 1, "ends early: the current player is missing");
+    ExpectFault(parse(""), 1, "the file ends early, before the current player");
+    ExpectFault(parse(test::FirstLines(fresh, 6)), 7,
+                "the file ends early, before player 2's piece positions");
     ExpectFault(parse(WithLine(fresh, 1, "4")), 1, "the current player must be -1..3, not 4");
     ExpectFault(parse(WithLine(fresh, 1, "x")), 1, "text where a number belongs");
     ExpectFault(parse(WithLine(fresh, 2, "0,1")), 2, "the speed factor must be 1..30, not 0");
     ExpectFault(parse(WithLine(fresh, 2, "31,1")), 2, "the speed factor must be 1..30, not 31");
     ExpectFault(parse(WithLine(fresh, 2, "20,2")), 2, "the sound flag must be 0 or 1");
     ExpectFault(parse(WithLine(fresh, 3, "\"H\",\"\",\"C\",\"C\"")), 3, "player 2's type");
+    ExpectFault(parse(WithLine(fresh, 3, "\"\xC9\x07\",\"C\",\"C\",\"C\"")), 3,
+                "player 1's type must be \"H\" or \"C\", not \"\\xC9\\x07\"");
     ExpectFault(parse(WithLine(fresh, 4, "0,0,1,0")), 4, "at least two players must be enabled");
     ExpectFault(parse(WithLine(fresh, 5, "0,0,2,0")), 5, "player 3's pause flag must be 0 or 1");
     ExpectFault(parse(WithLine(fresh, 6, "\"76,77,78\"")), 6, "must read dd,dd,dd,dd");
@@ -153,7 +157,7 @@ TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
                 "piece 3 of player 4 cannot stand at 58");
     ExpectFault(parse(WithLine(WithLine(fresh, 6, "\"14,77,78,79\""), 7, "\"80,01,82,83\"")), 7,
                 "pieces of player 1 and player 2 both stand on square 14");
-    ExpectFault(parse(test::FirstLines(fresh, 15)), 16, "ends early: the square number");
+    ExpectFault(parse(test::FirstLines(fresh, 15)), 16, "ends early, before the square number");
     ExpectFault(parse(WithLine(fresh, 10, "77,0,1,\"Y0176000000\"")), 10,
                 "the next record must be that of square 76, not 77");
     ExpectFault(parse(WithLine(fresh, 10, "92,0,1,\"Y0176000000\"")), 10,

@@ -168,9 +168,9 @@ TEST(SettingsFile, RefusesEveryKindOfBadFile) {
     const auto parse = [](std::string bytes) { return [bytes] { ParseBytes(bytes); }; };
     ExpectFault([] { SettingsFile::Load("/nonexistent/ruvo.cfg"); }, 0, "cannot be opened");
     ExpectFault(parse(""), 1, "ends early");
-    ExpectFault(parse(test::FirstLines(good, 60)), 61, "ends early: square record 38");
-    ExpectFault(parse(test::FirstLines(good, 122)), 123, "square record 100 is missing");
-    ExpectFault(parse(test::FirstLines(good, 14)), 15, "ends early: grid row 8");
+    ExpectFault(parse(test::FirstLines(good, 60)), 61, "ends early, before square record 38");
+    ExpectFault(parse(test::FirstLines(good, 122)), 123, "ends early, before square record 100");
+    ExpectFault(parse(test::FirstLines(good, 14)), 15, "ends early, before grid row 8");
     ExpectFault(parse(WithLine(good, 1, "\"Speed Factor\",fast,1")), 1,
                 "text where a number belongs (the speed factor)");
     ExpectFault(parse(WithLine(good, 1, "\"Speed Factor\",99999,1")), 1, "outside");
@@ -236,13 +236,13 @@ TEST(SettingsFile, SaveRegeneratesTheSettingsAndKeepsTheRest) {
     EXPECT_EQ(reloaded.SquareRecords, loaded.SquareRecords);
 }
 
-TEST(SettingsFile, SaveWritesCrLfLinesWhateverTheOldLineEnds) {
+TEST(SettingsFile, SaveKeepsTheOldBytesInTheScratchCopyAndWritesCrLfLines) {
     test::TempFolder folder;
     const std::string path = folder.File("ruvo.cfg");
     test::WriteBytes(path, "a\nb\r\nc\nd\nline five\nlast");
     SettingsFile::Save(path, 7, 1, {"C", "C", "C", "C"}, {1, 1, 1, 1}, {1, 1, 1, 1});
     EXPECT_EQ(test::ReadBytes(folder.File(SettingsFile::ScratchName)),
-              "a\r\nb\r\nc\r\nd\r\nline five\r\nlast\r\n");
+              "a\nb\r\nc\nd\nline five\nlast");
     EXPECT_EQ(test::ReadBytes(path), "\"Speed Factor\",7,1\r\n"
                                      "\"Player Type\",\"C\",\"C\",\"C\",\"C\"\r\n"
                                      "\"Player Enabled\",1,1,1,1\r\n"
