@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the fuzz targets of the settings and saved-game readers (clang, libFuzzer, address and
-# undefined-behaviour sanitizers) in build-fuzz/ and runs each for SECONDS seconds on a copy of
-# its seed corpus. Fails on any crash or sanitizer report; the input is kept in build-fuzz/.
-# Usage: scripts/fuzz.sh [SECONDS]   (default 60)
+# Builds the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers) in
+# build-fuzz/ and runs each for SECONDS seconds on a copy of its seed corpus: the settings and
+# saved-game readers, and settings saved and read back. SavedGamePlayFuzz, which plays loaded
+# games to their end, runs when named. Fails on any crash, sanitizer report or endless game;
+# the input is kept in build-fuzz/runs/.
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (default 60 seconds, the readers and the save)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(SettingsFileFuzz SavedGameFileFuzz SettingsSaveFuzz)
 
 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DRUVO_BUILD_UI=OFF -DRUVO_BUILD_TESTS=OFF -DRUVO_BUILD_BENCH=OFF -DRUVO_BUILD_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target SettingsFileFuzz SavedGameFileFuzz >/dev/null
+cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}" >/dev/null
 
-for target in SettingsFileFuzz SavedGameFileFuzz; do
+for target in "${targets[@]}"; do
     work="build-fuzz/runs/$target"
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/crashes"

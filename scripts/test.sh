@@ -8,4 +8,4 @@ scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
-scripts/fuzz.sh 20
+scripts/fuzz.sh 10
