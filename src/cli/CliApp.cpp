@@ -12,9 +12,10 @@
 namespace ruvo {
 
 const char* CliApp::Usage() {
-    return "usage: ruvo-cli moves PLAYER THROWS POS0 POS1 POS2 POS3\n"
-           "       ruvo-cli play [--config FILE] [--enabled FLAGS] [--games N] "
-           "[--seed S | --draws FILE] [--turns T] [--save FILE] [--load FILE] [--log]\n";
+    return "usage: ruvo-cli moves [--computer LEVEL] [--seed S] PLAYER THROWS POS0 POS1 POS2 POS3\n"
+           "       ruvo-cli play [--config FILE] [--enabled FLAGS] [--computer LEVELS] "
+           "[--games N] [--seed S | --draws FILE] [--turns T] [--save FILE] [--load FILE] "
+           "[--log]\n";
 }
 
 int CliApp::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

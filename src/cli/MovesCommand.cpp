@@ -5,12 +5,64 @@
 #include "cli/NumberList.h"
 #include "cli/UsageError.h"
 #include "engine/Text.h"
+#include "moves/ComputerLevels.h"
 #include "moves/ComputerPlayer.h"
+#include "moves/MoveDecision.h"
 #include "moves/MoveGenerator.h"
+#include "moves/StrongPlayer.h"
+
+#include <iomanip>
+#include <optional>
 
 namespace ruvo {
 
-int MovesCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
+namespace {
+
+// Takes "--computer LEVEL" (or "--computer=LEVEL") and "--seed S" out of the words.
+std::vector<std::string> TakeOptions(const std::vector<std::string>& words, ComputerLevel& level,
+                                     uint64_t& seed) {
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < words.size(); ++i) {
+        std::string name = words[i];
+        std::string value;
+        const size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        } else if (name == "--computer" || name == "--seed") {
+            if (i + 1 >= words.size()) {
+                throw UsageError(name + " needs a value");
+            }
+            value = words[++i];
+        }
+        if (name == "--computer") {
+            const std::optional<ComputerLevel> parsed = ParseLevel(value);
+            if (!parsed) {
+                throw UsageError("--computer: '" + value +
+                                 "' is not a level (easy, standard, strong)");
+            }
+            level = *parsed;
+        } else if (name == "--seed") {
+            const long number = NumberList::ParseOne(value, "--seed");
+            if (number < 0) {
+                throw UsageError("--seed: '" + value + "' must not be negative");
+            }
+            seed = static_cast<uint64_t>(number);
+        } else if (name.rfind("--", 0) == 0) {
+            throw UsageError("unknown option '" + words[i] + "'");
+        } else {
+            rest.push_back(words[i]);
+        }
+    }
+    return rest;
+}
+
+} // namespace
+
+int MovesCommand::Run(const std::vector<std::string>& words, std::ostream& out) {
+    ComputerLevel level = ComputerLevel::Standard;
+    uint64_t seed = 0;
+    const std::vector<std::string> args = TakeOptions(words, level, seed);
     if (args.size() != 6) {
         throw UsageError("moves takes PLAYER THROWS POS0 POS1 POS2 POS3");
     }
@@ -46,7 +98,18 @@ int MovesCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
         state.DiceThrow[n + 1] = static_cast<int16_t>(throws[n]);
     }
     const int p = static_cast<int>(player);
+    state.CurrentPlayer = static_cast<int16_t>(p);
     PrepareTurnMoves(state, p);
+    StrongResult strong;
+    if (level != ComputerLevel::Standard && state.PossibleMoveCount >= 2) {
+        const MoveDecision decision = MoveDecision::Of(state, p, seed);
+        if (level == ComputerLevel::Easy) {
+            state.ChosenMove = static_cast<int16_t>(ComputerLevels::EasyChoice(decision));
+        } else {
+            strong = StrongPlayer().think(decision);
+            state.ChosenMove = static_cast<int16_t>(strong.choice);
+        }
+    }
     for (int n = 1; n <= state.PossibleMoveCount; ++n) {
         out << MoveEntryText(state, n) << '\n';
     }
@@ -59,6 +122,11 @@ int MovesCommand::Run(const std::vector<std::string>& args, std::ostream& out) {
             }
             out << '\n';
         }
+    }
+    for (const CandidateEstimate& estimate : strong.estimates) {
+        out << "Estimate " << estimate.entry << ": mean-place " << std::fixed
+            << std::setprecision(3) << estimate.meanPlace << " win " << estimate.winRate << '\n';
+        out.unsetf(std::ios::fixed);
     }
     return 0;
 }

@@ -11,13 +11,17 @@
 #include "files/FileError.h"
 #include "files/SavedGameFile.h"
 #include "files/SettingsFile.h"
+#include "moves/ComputerLevel.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <filesystem>
 #include <iomanip>
 #include <limits>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 namespace ruvo {
 
@@ -33,6 +37,8 @@ struct PlayOptions {
     std::optional<std::string> saveFile;
     std::optional<std::string> loadFile;
     bool log = false;
+    std::array<ComputerLevel, 4> levels{ComputerLevel::Standard, ComputerLevel::Standard,
+                                        ComputerLevel::Standard, ComputerLevel::Standard};
 };
 
 PlayOptions ParseOptions(const std::vector<std::string>& args) {
@@ -46,7 +52,7 @@ PlayOptions ParseOptions(const std::vector<std::string>& args) {
         if (i + 1 >= args.size()) {
             throw UsageError(name == "--config" || name == "--enabled" || name == "--games" ||
                                      name == "--seed" || name == "--draws" || name == "--turns" ||
-                                     name == "--save" || name == "--load"
+                                     name == "--save" || name == "--load" || name == "--computer"
                                  ? name + " needs a value"
                                  : "unknown option '" + name + "'");
         }
@@ -71,6 +77,12 @@ PlayOptions ParseOptions(const std::vector<std::string>& args) {
             options.saveFile = value;
         } else if (name == "--load") {
             options.loadFile = value;
+        } else if (name == "--computer") {
+            try {
+                options.levels = ParseLevelList(value);
+            } catch (const std::invalid_argument& error) {
+                throw UsageError(std::string("--computer: ") + error.what());
+            }
         } else {
             throw UsageError("unknown option '" + name + "'");
         }
@@ -99,6 +111,46 @@ std::string SettingsPath(const std::optional<std::string>& named,
         }
     }
     return local;
+}
+
+// The seed of the Easy and Strong players' own streams: the dice seed, the draws themselves, or
+// the time of day.
+uint64_t LevelSeed(const PlayOptions& options, const std::vector<int>& draws) {
+    if (options.seed) {
+        return *options.seed;
+    }
+    if (options.drawsFile) {
+        uint64_t hash = 1469598103934665603ULL;
+        for (int draw : draws) {
+            hash = (hash ^ static_cast<uint64_t>(draw)) * 1099511628211ULL;
+        }
+        return hash;
+    }
+    return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+// "# think-ms player N: mean M p99 Q" for each Easy or Strong player that took part.
+void PrintThinking(std::ostream& out, Game& game) {
+    for (int p = 0; p < 4; ++p) {
+        if (game.levels().level(p) == ComputerLevel::Standard ||
+            game.state().PlayerEnabled[p] != game.state().FlagYes) {
+            continue;
+        }
+        std::vector<double> times = game.levels().thinkMilliseconds(p);
+        double mean = 0.0;
+        double p99 = 0.0;
+        if (!times.empty()) {
+            for (double t : times) {
+                mean += t;
+            }
+            mean /= static_cast<double>(times.size());
+            std::sort(times.begin(), times.end());
+            p99 = times[(times.size() * 99 + 99) / 100 - 1];
+        }
+        out << "# think-ms player " << p + 1 << ": mean " << std::fixed << std::setprecision(2)
+            << mean << " p99 " << p99 << '\n';
+        out.unsetf(std::ios::fixed);
+    }
 }
 
 void PrintSummary(std::ostream& out, const HeadlessHost& host, double seconds) {
@@ -141,8 +193,10 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     }
 
     std::unique_ptr<DiceSource> dice;
+    std::vector<int> draws;
     if (options.drawsFile) {
-        dice = std::make_unique<ScriptedDice>(DrawsFile::Read(*options.drawsFile));
+        draws = DrawsFile::Read(*options.drawsFile);
+        dice = std::make_unique<ScriptedDice>(draws);
     } else if (options.seed) {
         dice = std::make_unique<RandomDice>(*options.seed);
     } else {
@@ -152,6 +206,8 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     HeadlessHost host(options.log ? &out : nullptr);
     Game game(host, *dice);
     host.attach(game);
+    game.levels().setLevels(options.levels);
+    game.levels().setGameSeed(LevelSeed(options, draws));
     host.setGamesWanted(static_cast<int>(options.games));
     bool saved = false;
     if (options.turns) {
@@ -187,6 +243,7 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     PrintSummary(out, host, seconds);
+    PrintThinking(out, game);
     return 0;
 }
 

@@ -45,6 +45,7 @@ Game::Game(GameHost& host, DiceSource& dice)
       roster_(state_, host, pacer_, driver_) {
     FillPieceTriples(state_);
     PlaceAllInYards(state_);
+    driver_.setChooser(&levels_);
     for (int i = 0; i < 7; ++i) {
         state_.DiceCount[i] = DiceCountDesign[i];
     }

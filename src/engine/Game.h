@@ -9,6 +9,7 @@
 #include "engine/TurnDriver.h"
 #include "files/SavedGame.h"
 #include "files/Settings.h"
+#include "moves/ComputerLevels.h"
 #include "moves/MoveExecutor.h"
 #include "players/PlayerRoster.h"
 
@@ -67,6 +68,8 @@ public:
     TurnDriver& driver() { return driver_; }
     MoveExecutor& moves() { return moves_; }
     Pacer& pacer() { return pacer_; }
+    // Each computer player's level (Easy, Standard, Strong) and the game's seed for their choices.
+    ComputerLevels& levels() { return levels_; }
 
     // "Ruvo game Files (*.ruv)", NUL, "*.ruv", NUL.
     static std::string saveFilter();
@@ -89,6 +92,7 @@ private:
     PlayerRoster roster_;
     std::string menuTag_;
     std::string pendingLoad_;
+    ComputerLevels levels_;
 };
 
 } // namespace ruvo

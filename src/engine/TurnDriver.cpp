@@ -139,10 +139,22 @@ void TurnDriver::RunTurns() {
             moves_.applyExtraTurn();
             continue;
         }
+        // A computer player of another level thinks while the pace runs.
+        const bool thinking =
+            chooser_ != nullptr && state_.PlayerType[P] == "C" && chooser_->begin(state_, P);
         pacer_.LogAndPace(P, "", 1);
         if (state_.PlayerType[P] != "C") {
+            if (thinking) {
+                chooser_->cancel();
+            }
             promptPerson(P);
             return;
+        }
+        if (thinking) {
+            const int choice = chooser_->finish([this] { pacer_.processEvents(); });
+            if (choice >= 2 && choice <= state_.PossibleMoveCount) {
+                state_.ChosenMove = static_cast<int16_t>(choice);
+            }
         }
         moves_.MakeChosenMove(P);
         moves_.applyExtraTurn();

@@ -6,6 +6,7 @@
 #include "engine/DiceSource.h"
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
+#include "engine/MoveChooser.h"
 #include "engine/Pacer.h"
 #include "moves/MoveExecutor.h"
 
@@ -42,6 +43,9 @@ public:
     // Shows the prompt for the person to move.
     void promptPerson(int player);
 
+    // Chooses computer players' moves instead of the weight table where it wants to.
+    void setChooser(MoveChooser* chooser) { chooser_ = chooser; }
+
 private:
     int drawThrow(int player);
     void countThrow(int player, int face);
@@ -53,6 +57,7 @@ private:
     MoveExecutor& moves_;
     DiceSource& dice_;
     Services services_;
+    MoveChooser* chooser_ = nullptr;
     bool running_ = false;
     bool waitingForPerson_ = false;
 };

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Plays a game on from a position, with no window, no log and no waits: the position's player
+// plays a given move, then every player chooses with the weight table, the dice come from one
+// seeded stream per player (with the game's redraw of a player's most frequent face), and the
+// game stops at its end or after a number of rounds. What a strong computer player thinks with.
+#include "engine/GameState.h"
+#include "moves/RolloutPosition.h"
+
+#include <cstdint>
+
+namespace ruvo {
+
+class RolloutSimulator {
+public:
+    RolloutSimulator();
+
+    // Starts again from a position.
+    void reset(const RolloutPosition& position);
+    // Plays a move of the list entry kind for the player whose turn it is; a piece reaching home
+    // gives that player the next turn.
+    void playMove(int player, const MoveEntry& entry);
+    // Plays on until the game ends or `rounds` rounds have passed; seed picks the dice.
+    void playOn(uint64_t seed, int rounds);
+
+    bool ended() const;
+    // The player's place as far as the game went: a finished player's place; for the others the
+    // players still racing are ranked by the distance their pieces have left to go, a piece in
+    // its yard counting as the whole path plus yardPips. Ties share the places.
+    double place(int player, int yardPips) const;
+    // The distance the player's pieces have left, as place() counts it.
+    int distanceLeft(int player, int yardPips) const;
+
+    const GameState& state() const { return work_; }
+    int currentPlayer() const { return work_.CurrentPlayer; }
+
+private:
+    void liftPiece(int player, int position);
+    void placePiece(int player, int position);
+    int throwDie(int player, uint64_t& stream);
+
+    GameState work_;
+    std::array<bool, 4> playing_{};
+};
+
+} // namespace ruvo

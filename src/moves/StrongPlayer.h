@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The strong computer player: it plays each distinct candidate move, finishes the game from
+// there many times with every player choosing by the weight table, and picks the move with the
+// best mean place. Every candidate meets the same dice (finish i uses the same streams for all
+// of them), so the comparison measures the moves and not the luck. The finishes are shared out
+// over threads; the choice is the same whatever their number.
+#include "moves/MoveDecision.h"
+
+#include <atomic>
+#include <vector>
+
+namespace ruvo {
+
+struct StrongSettings {
+    int finishes = 64;  // games finished per candidate
+    int cutRounds = 80; // a finish stops after this many rounds and is judged by the race
+    int yardPips = 8;   // what a piece in its yard counts beyond the whole path
+    int threads = 0;    // 0: one per core
+};
+
+struct CandidateEstimate {
+    int entry = 0;          // entry of the possible-moves list
+    double meanPlace = 0.0; // mean place over the finishes (1 best)
+    double winRate = 0.0;   // share of finishes won
+};
+
+struct StrongResult {
+    std::vector<CandidateEstimate> estimates; // one per candidate, in list order
+    int choice = -1;                          // the entry to play
+    double cpuSeconds = 0.0;                  // processor time of all threads
+};
+
+class StrongPlayer {
+public:
+    explicit StrongPlayer(StrongSettings settings = {}) : settings_(settings) {}
+
+    // Thinks about a decision; a set cancel flag stops it early (the result is then unused).
+    StrongResult think(const MoveDecision& decision,
+                       const std::atomic<bool>* cancel = nullptr) const;
+
+    const StrongSettings& settings() const { return settings_; }
+
+private:
+    StrongSettings settings_;
+};
+
+} // namespace ruvo
