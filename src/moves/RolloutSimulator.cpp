@@ -6,6 +6,8 @@
 #include "moves/MoveGenerator.h"
 #include "moves/SeedMix.h"
 
+#include <cmath>
+
 namespace ruvo {
 
 RolloutSimulator::RolloutSimulator() {
@@ -153,20 +155,29 @@ int RolloutSimulator::distanceLeft(int player, int yardPips) const {
     return distance;
 }
 
-double RolloutSimulator::place(int player, int yardPips) const {
+RolloutSimulator::Outcome RolloutSimulator::outcome(int player, const Judging& judging) const {
+    Outcome result;
     if (work_.FinishPlace[player] != 0) {
-        return work_.FinishPlace[player];
+        result.place = work_.FinishPlace[player];
+        result.win = work_.FinishPlace[player] == 1 ? 1.0 : 0.0;
+        return result;
     }
-    const int mine = distanceLeft(player, yardPips);
-    double place = 1.0 + work_.FinishedCount;
+    const int mine = distanceLeft(player, judging.yardPips);
+    result.place = 1.0 + work_.FinishedCount;
+    result.win = work_.FinishedCount == 0 ? 1.0 : 0.0;
     for (int other = 0; other < 4; ++other) {
         if (other == player || !playing_[other] || work_.FinishPlace[other] != 0) {
             continue;
         }
-        const int theirs = distanceLeft(other, yardPips);
-        place += theirs < mine ? 1.0 : theirs == mine ? 0.5 : 0.0;
+        const int lead = distanceLeft(other, judging.yardPips) - mine;
+        double ahead = lead < 0 ? 0.0 : lead > 0 ? 1.0 : 0.5;
+        if (judging.raceScale > 0) {
+            ahead = 1.0 / (1.0 + std::exp(-lead / judging.raceScale));
+        }
+        result.place += 1.0 - ahead;
+        result.win *= ahead;
     }
-    return place;
+    return result;
 }
 
 } // namespace ruvo

@@ -24,11 +24,21 @@ public:
     void playOn(uint64_t seed, int rounds);
 
     bool ended() const;
-    // The player's place as far as the game went: a finished player's place; for the others the
-    // players still racing are ranked by the distance their pieces have left to go, a piece in
-    // its yard counting as the whole path plus yardPips. Ties share the places.
-    double place(int player, int yardPips) const;
-    // The distance the player's pieces have left, as place() counts it.
+
+    // How a game cut before its end is judged.
+    struct Judging {
+        int yardPips = 8;     // a piece in its yard counts as the whole path plus this
+        double raceScale = 0; // pips of lead that make a player ~73 % likely to stay ahead;
+                              // 0 ranks the players strictly by distance
+    };
+    struct Outcome {
+        double place = 0.0; // expected place, 1 best
+        double win = 0.0;   // chance of first place
+    };
+    // The player's place as far as the game went: a finished player's place; the players still
+    // racing are ranked by the distance their pieces have left to go.
+    Outcome outcome(int player, const Judging& judging) const;
+    // The distance the player's pieces have left.
     int distanceLeft(int player, int yardPips) const;
 
     const GameState& state() const { return work_; }

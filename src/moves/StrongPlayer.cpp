@@ -5,6 +5,7 @@
 #include "moves/SeedMix.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <thread>
 
@@ -17,12 +18,6 @@ double ThreadCpuSeconds() {
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
-
-// The player's result of one finish: its place and whether it won.
-struct Finish {
-    double place = 0.0;
-    bool won = false;
-};
 
 } // namespace
 
@@ -39,10 +34,12 @@ StrongResult StrongPlayer::think(const MoveDecision& decision,
     }
     const int finishes = std::max(1, settings_.finishes);
     const int candidateCount = static_cast<int>(candidates.size());
-    std::vector<Finish> finishesOf(static_cast<size_t>(finishes) * candidates.size());
+    std::vector<RolloutSimulator::Outcome> finishesOf(static_cast<size_t>(finishes) *
+                                                      candidates.size());
     std::atomic<int> nextFinish{0};
     std::atomic<long> cpuNanoseconds{0};
 
+    const RolloutSimulator::Judging judging{settings_.yardPips, settings_.raceScale};
     auto work = [&] {
         const double started = ThreadCpuSeconds();
         thread_local RolloutSimulator simulator;
@@ -55,10 +52,8 @@ StrongResult StrongPlayer::think(const MoveDecision& decision,
                 simulator.reset(decision.position);
                 simulator.playMove(decision.player, decision.moves[candidates[c]]);
                 simulator.playOn(seed, settings_.cutRounds);
-                Finish& finish = finishesOf[static_cast<size_t>(c) * finishes + i];
-                finish.place = simulator.place(decision.player, settings_.yardPips);
-                finish.won = simulator.state().FinishPlace[decision.player] == 1 ||
-                             (simulator.state().FinishedCount == 0 && finish.place == 1.0);
+                finishesOf[static_cast<size_t>(c) * finishes + i] =
+                    simulator.outcome(decision.player, judging);
             }
         }
         cpuNanoseconds += static_cast<long>((ThreadCpuSeconds() - started) * 1e9);
@@ -77,24 +72,40 @@ StrongResult StrongPlayer::think(const MoveDecision& decision,
     }
     result.cpuSeconds = static_cast<double>(cpuNanoseconds.load()) * 1e-9;
 
-    double bestPlace = 0.0;
+    auto score = [&](int c, int i) {
+        const auto& finish = finishesOf[static_cast<size_t>(c) * finishes + i];
+        return finish.place - settings_.winWeight * finish.win;
+    };
+    int standard = 0;
+    for (int c = 0; c < candidateCount; ++c) {
+        if (candidates[c] == decision.standardChoice) {
+            standard = c;
+        }
+    }
+    double best = 0.0;
     for (int c = 0; c < candidateCount; ++c) {
         double places = 0.0;
-        int wins = 0;
+        double wins = 0.0;
+        double sum = 0.0;
+        double squares = 0.0; // of the score's difference from the weight table's move
         for (int i = 0; i < finishes; ++i) {
-            const Finish& finish = finishesOf[static_cast<size_t>(c) * finishes + i];
+            const auto& finish = finishesOf[static_cast<size_t>(c) * finishes + i];
             places += finish.place;
-            wins += finish.won ? 1 : 0;
+            wins += finish.win;
+            const double difference = score(c, i) - score(standard, i);
+            sum += difference;
+            squares += difference * difference;
         }
-        const double meanPlace = places / finishes;
-        result.estimates.push_back(
-            {candidates[c], meanPlace, static_cast<double>(wins) / finishes});
-        // The weight table's choice keeps a tie; otherwise the first of the best in list order.
-        const bool better = result.choice < 0 || meanPlace < bestPlace ||
-                            (meanPlace == bestPlace && candidates[c] == decision.standardChoice);
-        if (better) {
-            bestPlace = meanPlace;
-            result.choice = candidates[c];
+        result.estimates.push_back({candidates[c], places / finishes, wins / finishes});
+        const double mean = sum / finishes;
+        const double variance = std::max(0.0, squares / finishes - mean * mean);
+        const double margin = settings_.confidence * std::sqrt(variance / finishes);
+        // A move must beat the weight table's by the margin; the first of the best wins.
+        if (c == standard || mean + margin < 0.0) {
+            if (result.choice < 0 || mean < best) {
+                best = mean;
+                result.choice = candidates[c];
+            }
         }
     }
     return result;
