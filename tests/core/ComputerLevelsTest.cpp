@@ -1,0 +1,339 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The computer levels: their names, the Easy and Strong choices (always a listed move, the same
+// for the same position, throws and seed whatever the thread count), the rollouts' rules, and
+// ruvo-cli's --computer for play and moves.
+#include "GameFixture.h"
+
+#include "cli/CliApp.h"
+#include "cli/HeadlessHost.h"
+#include "engine/RandomDice.h"
+#include "moves/ComputerLevels.h"
+#include "moves/MoveDecision.h"
+#include "moves/MoveGenerator.h"
+#include "moves/RolloutSimulator.h"
+
+#include <random>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+namespace ruvo::test {
+namespace {
+
+TEST(ComputerLevel, NamesAndListsAreParsed) {
+    EXPECT_EQ(ParseLevel("easy"), ComputerLevel::Easy);
+    EXPECT_EQ(ParseLevel("Standard"), ComputerLevel::Standard);
+    EXPECT_EQ(ParseLevel("STRONG"), ComputerLevel::Strong);
+    EXPECT_EQ(ParseLevel("hard"), std::nullopt);
+    EXPECT_EQ(ParseLevel(""), std::nullopt);
+    const std::array<ComputerLevel, 4> levels = ParseLevelList("strong,standard,easy,Strong");
+    EXPECT_EQ(levels[0], ComputerLevel::Strong);
+    EXPECT_EQ(levels[1], ComputerLevel::Standard);
+    EXPECT_EQ(levels[2], ComputerLevel::Easy);
+    EXPECT_EQ(levels[3], ComputerLevel::Strong);
+    for (const char* bad : {"strong,standard,easy", "strong,standard,easy,easy,easy",
+                            "strong,,easy,easy", "strong;standard;easy;easy", "expert,a,b,c"}) {
+        EXPECT_THROW(ParseLevelList(bad), std::invalid_argument) << bad;
+    }
+}
+
+// A random position reached by play, with a throw whose list holds several distinct moves.
+struct Position {
+    GameState state;
+    int player = 0;
+};
+
+std::vector<Position> PlayedPositions(uint64_t seed, int wanted) {
+    std::vector<Position> positions;
+    RolloutSimulator simulator;
+    RolloutPosition start;
+    start.owner.fill(-1);
+    for (int p = 0; p < 4; ++p) {
+        start.playing[p] = true;
+        for (int k = 0; k < 4; ++k) {
+            start.pieces[p][k] = static_cast<int16_t>(YardSquare(p, k));
+            start.owner[YardSquare(p, k)] = static_cast<int16_t>(p);
+            start.count[YardSquare(p, k)] = 1;
+        }
+    }
+    start.currentPlayer = 3;
+    simulator.reset(start);
+    std::mt19937 dice(static_cast<unsigned>(seed));
+    for (int round = 0; positions.size() < static_cast<size_t>(wanted) && round < 2000; ++round) {
+        simulator.playOn(seed + static_cast<uint64_t>(round), 3);
+        if (simulator.ended()) {
+            simulator.reset(start);
+            continue;
+        }
+        Position position;
+        position.state = simulator.state();
+        position.player = (simulator.currentPlayer() + 1) % 4;
+        GameState& state = position.state;
+        state.CurrentPlayer = static_cast<int16_t>(position.player);
+        state.DiceThrow = {0, 6, static_cast<int16_t>(1 + dice() % 5), 0};
+        PrepareTurnMoves(state, position.player, false);
+        if (MoveDecision::Of(state, position.player, 0).candidates.size() >= 3 &&
+            state.FinishPlace[position.player] == 0) {
+            positions.push_back(position);
+        }
+    }
+    return positions;
+}
+
+StrongSettings QuickStrong(int threads) {
+    StrongSettings settings;
+    settings.finishes = 12;
+    settings.cutRounds = 6;
+    settings.raceScale = 15;
+    settings.threads = threads;
+    return settings;
+}
+
+TEST(ComputerChoice, EasyAndStrongChooseListedMovesReproducibly) {
+    const std::vector<Position> positions = PlayedPositions(11, 40);
+    ASSERT_EQ(positions.size(), 40u);
+    ComputerLevels one;
+    one.setStrongSettings(QuickStrong(1));
+    ComputerLevels four;
+    four.setStrongSettings(QuickStrong(4));
+    ComputerLevels two;
+    two.setStrongSettings(QuickStrong(2));
+    std::set<int> easyPicks; // which of the candidates, first, second, ...
+    int easyLeft = 0;
+    int strongLeft = 0;
+    for (const Position& position : positions) {
+        const MoveDecision decision = MoveDecision::Of(position.state, position.player, 99);
+        const std::vector<int>& candidates = decision.candidates;
+        const int easy = ComputerLevels::EasyChoice(decision);
+        const auto picked = std::find(candidates.begin(), candidates.end(), easy);
+        ASSERT_NE(picked, candidates.end());
+        EXPECT_EQ(easy, ComputerLevels::EasyChoice(decision));
+        easyPicks.insert(static_cast<int>(picked - candidates.begin()));
+        easyLeft += easy != position.state.ChosenMove ? 1 : 0;
+
+        const StrongResult strong = one.strongChoice(decision);
+        EXPECT_NE(std::find(candidates.begin(), candidates.end(), strong.choice), candidates.end());
+        EXPECT_EQ(strong.estimates.size(), candidates.size());
+        strongLeft += strong.choice != position.state.ChosenMove ? 1 : 0;
+        for (const ComputerLevels* other : {&two, &four, &one}) {
+            const StrongResult again = other->strongChoice(decision);
+            EXPECT_EQ(again.choice, strong.choice);
+            for (size_t c = 0; c < candidates.size(); ++c) {
+                EXPECT_EQ(again.estimates[c].meanPlace, strong.estimates[c].meanPlace);
+            }
+        }
+    }
+    // Easy spreads over the list; Strong leaves the weight table's move now and then.
+    EXPECT_GE(easyPicks.size(), 3u);
+    EXPECT_GT(easyLeft, 15);
+    EXPECT_GT(strongLeft, 0);
+}
+
+TEST(ComputerChoice, TheSeedAndThePositionMakeTheStream) {
+    const Position position = PlayedPositions(5, 1).front();
+    const MoveDecision a = MoveDecision::Of(position.state, position.player, 1);
+    EXPECT_EQ(a.seed, MoveDecision::Of(position.state, position.player, 1).seed);
+    EXPECT_NE(a.seed, MoveDecision::Of(position.state, position.player, 2).seed);
+    GameState otherThrow = position.state;
+    otherThrow.DiceThrow[2] = static_cast<int16_t>(otherThrow.DiceThrow[2] % 5 + 1);
+    EXPECT_NE(a.seed, MoveDecision::Of(otherThrow, position.player, 1).seed);
+    GameState otherDiceHistory = position.state;
+    otherDiceHistory.TurnCount = 500; // not part of the position
+    EXPECT_EQ(a.seed, MoveDecision::Of(otherDiceHistory, position.player, 1).seed);
+}
+
+TEST(ComputerChoice, EntriesWithTheSameOutcomeAreOneCandidate) {
+    GameState state;
+    FillPieceTriples(state);
+    state.SquareOwner.fill(-1);
+    // Two pieces of player 0 on square 10, two in the yard; a throw of 5.
+    state.PieceSquares = {{{10, 10, 78, 79}, {80, 81, 82, 83}, {84, 85, 86, 87}, {88, 89, 90, 91}}};
+    for (int p = 0; p < 4; ++p) {
+        for (int k = 0; k < 4; ++k) {
+            const int square = BoardSquare(p, state.PieceSquares[p][k]);
+            state.SquareOwner[square] = static_cast<int16_t>(p);
+            ++state.SquareCount[square];
+        }
+    }
+    state.DiceThrow = {0, 5, 0, 0};
+    PrepareTurnMoves(state, 0, false);
+    ASSERT_EQ(state.PossibleMoveCount, 3);
+    EXPECT_EQ(MoveDecision::Of(state, 0, 0).candidates, std::vector<int>({2}));
+}
+
+// The rollouts keep the game's rules: a capture sends the piece home to its yard, a piece
+// reaching home gives another turn, a finished player's place counts.
+TEST(RolloutRules, CaptureHomeAndPlaces) {
+    RolloutPosition position;
+    position.owner.fill(-1);
+    position.playing = {true, true, true, true};
+    position.pieces = {{{10, 51, 78, 79}, {80, 81, 82, 83}, {84, 85, 86, 87}, {88, 89, 90, 91}}};
+    position.pieces[1][0] = 1; // player 1's start square, board square 14
+    for (int p = 0; p < 4; ++p) {
+        for (int k = 0; k < 4; ++k) {
+            const int square = BoardSquare(p, position.pieces[p][k]);
+            position.owner[square] = static_cast<int16_t>(p);
+            ++position.count[square];
+        }
+    }
+    position.currentPlayer = 0;
+    RolloutSimulator simulator;
+    simulator.reset(position);
+    MoveEntry capture;
+    capture.destination = {14, 51, 78, 79};
+    simulator.playMove(0, capture);
+    EXPECT_EQ(simulator.state().PieceSquares[1][0], YardSquare(1, 0));
+    EXPECT_EQ(simulator.state().SquareOwner[14], 0);
+    EXPECT_EQ(simulator.state().SquareCount[14], 1);
+    EXPECT_EQ(simulator.state().SquareCount[YardSquare(1, 0)], 1);
+    EXPECT_EQ(simulator.currentPlayer(), 0);
+    MoveEntry home;
+    home.destination = {14, 57, 78, 79};
+    simulator.playMove(0, home);
+    EXPECT_EQ(simulator.currentPlayer(), -1) << "player 0 goes again";
+    // Player 0 is ahead of everyone by distance: first by a strict count.
+    EXPECT_EQ(simulator.outcome(0, {}).place, 1.0);
+    EXPECT_EQ(simulator.outcome(0, {}).win, 1.0);
+    EXPECT_EQ(simulator.outcome(1, {}).place, 3.0); // ties with players 2 and 3 share
+}
+
+// Seeded games with every level among the players: the board stays consistent after every
+// round and every game ends with its places given.
+TEST(ComputerGames, EveryLevelPlaysWholeGames) {
+    Settings settings = DefaultSettings();
+    settings.PlayerType.fill("C");
+    HeadlessHost host(nullptr);
+    RandomDice dice(21);
+    Game game(host, dice);
+    host.attach(game);
+    host.setGamesWanted(6);
+    game.levels().setLevels(ParseLevelList("easy,strong,standard,strong"));
+    game.levels().setStrongSettings(QuickStrong(2));
+    long occupied = 0;
+    std::string fault;
+    host.setRoundHook([&] {
+        int pieces = 0;
+        for (int square = 0; square < SquareTotal; ++square) {
+            pieces += game.state().SquareCount[square];
+        }
+        occupied += pieces;
+        if (pieces != 16 && fault.empty()) {
+            fault = "turn " + std::to_string(game.state().TurnCount) + ": " +
+                    std::to_string(pieces) + " pieces on the board";
+        }
+    });
+    game.startUp(settings);
+    while (!game.stopped()) {
+        game.StartOrRestart();
+    }
+    EXPECT_EQ(fault, "");
+    EXPECT_EQ(host.gamesCompleted(), 6);
+    for (int place = 1; place <= 4; ++place) {
+        int given = 0;
+        for (int p = 0; p < 4; ++p) {
+            given += host.placeCounts()[p][place];
+        }
+        EXPECT_EQ(given, 6) << "place " << place;
+    }
+    EXPECT_FALSE(game.levels().thinkMilliseconds(1).empty());
+    EXPECT_TRUE(game.levels().thinkMilliseconds(2).empty());
+}
+
+struct CliRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = CliApp::Run(args, out, err, "");
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+// The output without the lines that hold times.
+std::string WithoutTimes(const std::string& text) {
+    std::istringstream in(text);
+    std::string kept;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("# seconds", 0) != 0 && line.rfind("# games/s", 0) != 0 &&
+            line.rfind("# think-ms", 0) != 0) {
+            kept += line + '\n';
+        }
+    }
+    return kept;
+}
+
+TEST(CliComputer, PlayWithLevels) {
+    const std::string config = RUVO_SOURCE_DIR "/data/ruvo.cfg";
+    const std::vector<std::string> base{"play", "--config", config, "--seed",
+                                        "8",    "--games",  "2",    "--log"};
+    auto with = [&](const std::string& levels) {
+        std::vector<std::string> args = base;
+        args.insert(args.end(), {"--computer", levels});
+        return Cli(args);
+    };
+    // Standard players play today's games exactly.
+    const CliRun plain = Cli(base);
+    const CliRun standard = with("standard,standard,standard,standard");
+    EXPECT_EQ(WithoutTimes(standard.out), WithoutTimes(plain.out));
+    EXPECT_EQ(standard.out.find("# think-ms"), std::string::npos);
+
+    const CliRun mixed = with("easy,standard,strong,standard");
+    ASSERT_EQ(mixed.status, 0) << mixed.err;
+    EXPECT_NE(WithoutTimes(mixed.out), WithoutTimes(plain.out));
+    EXPECT_EQ(WithoutTimes(with("easy,standard,strong,standard").out), WithoutTimes(mixed.out));
+    EXPECT_NE(mixed.out.find("# think-ms player 1: mean "), std::string::npos);
+    EXPECT_NE(mixed.out.find("# think-ms player 3: mean "), std::string::npos);
+    EXPECT_EQ(mixed.out.find("# think-ms player 2"), std::string::npos);
+    EXPECT_NE(mixed.out.find(" p99 "), std::string::npos);
+
+    const CliRun bad = with("easy,standard,strong");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err.rfind("ruvo-cli: --computer: ", 0), 0u) << bad.err;
+    EXPECT_EQ(Cli({"play", "--computer"}).err, "ruvo-cli: --computer needs a value\n");
+}
+
+TEST(CliComputer, MovesWithALevel) {
+    const std::vector<std::string> position{"0",           "6,2",         "10,20,78,79",
+                                            "80,81,82,83", "84,85,86,87", "88,89,90,91"};
+    auto moves = [&](std::vector<std::string> options) {
+        std::vector<std::string> args{"moves"};
+        args.insert(args.end(), options.begin(), options.end());
+        args.insert(args.end(), position.begin(), position.end());
+        return Cli(args);
+    };
+    const CliRun standard = moves({});
+    EXPECT_EQ(moves({"--computer", "standard"}).out, standard.out);
+    const CliRun strong = moves({"--computer=strong", "--seed", "3"});
+    ASSERT_EQ(strong.status, 0) << strong.err;
+    EXPECT_EQ(moves({"--computer", "strong", "--seed=3"}).out, strong.out);
+    // The list is the same; one estimate per distinct move (here every entry is distinct).
+    EXPECT_EQ(strong.out.substr(0, strong.out.find("ChosenMove")),
+              standard.out.substr(0, standard.out.find("ChosenMove")));
+    std::istringstream lines(strong.out);
+    std::string line;
+    int estimates = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("Estimate ", 0) == 0) {
+            ++estimates;
+            EXPECT_EQ(line.rfind("Estimate " + std::to_string(estimates + 1) + ": mean-place ", 0),
+                      0u)
+                << line;
+            EXPECT_NE(line.find(" win 0."), std::string::npos) << line;
+        }
+    }
+    EXPECT_EQ(estimates, 10);
+    EXPECT_EQ(moves({"--computer", "easy"}).out.find("Estimate"), std::string::npos);
+    EXPECT_EQ(moves({"--computer", "hard"}).err,
+              "ruvo-cli: --computer: 'hard' is not a level (easy, standard, strong)\n");
+    EXPECT_EQ(moves({"--fast"}).err, "ruvo-cli: unknown option '--fast'\n");
+}
+
+} // namespace
+} // namespace ruvo::test
