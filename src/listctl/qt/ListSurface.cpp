@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listctl/qt/ListSurface.h"
 
+#include "listctl/qt/ListAccessible.h"
+
 #include <QPainter>
 
 ListSurface::ListSurface(QWidget* parent) : QWidget(parent), m_background(Qt::white) {
+    ListAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);

@@ -2,6 +2,7 @@
 #include "listctl/qt/UserControl1.h"
 
 #include "listctl/qt/InputCodes.h"
+#include "listctl/qt/ListAccessible.h"
 #include "listctl/qt/ListControlError.h"
 #include "listctl/qt/ListSurface.h"
 #include "listctl/qt/NumberText.h"
@@ -72,6 +73,7 @@ UserControl1::UserControl1(QWidget* parent)
     connect(m_dropButton, &QPushButton::clicked, this, &UserControl1::dropButtonReleased);
     connect(m_editBox, &QLineEdit::textEdited, this, &UserControl1::editBoxTyped);
 
+    setFocusProxy(m_surface);
     readScreenScale();
     updateComposer();
 }
@@ -119,12 +121,14 @@ void UserControl1::Additem(const QString& itemx, int it, int ipic, const QString
         m_scrollBar->setMaximum(m_items.count() - 1);
         redrawIfVisible(place);
         m_lastAdded = place - 1;
+        ListAccessible::rowAdded(m_surface, m_lastAdded);
         return;
     }
 
     m_items.append(fields);
     m_scrollBar->setMaximum(m_items.count() - 1);
     m_lastAdded = m_items.count() - 1;
+    ListAccessible::rowAdded(m_surface, m_lastAdded);
     if (m_items.count() == 1 && !m_drawingSetUp)
         setUpDrawing();
 
@@ -149,6 +153,7 @@ void UserControl1::RemoveItem(int it) {
     const int count = m_items.count();
     if (!m_items.contains(row))
         return;
+    ListAccessible::rowsChanged(m_surface);
     flushDrawing();
     if (count > 1) {
         unmark();
@@ -175,6 +180,7 @@ void UserControl1::RemoveItem(int it) {
 void UserControl1::Clear() {
     clearSurface();
     m_items.clear();
+    ListAccessible::rowsChanged(m_surface);
 }
 
 void UserControl1::SortAscending() {
@@ -190,6 +196,7 @@ void UserControl1::sortRows(ItemStore::Order order) {
     flushDrawing();
     m_items.sort(order, m_random);
     redrawVisiblePage();
+    ListAccessible::rowsChanged(m_surface);
 }
 
 std::optional<int> UserControl1::Find(int sdir, int it, const QString& ftext, int casen) {
@@ -296,6 +303,7 @@ void UserControl1::setListCount(int count) {
         flushDrawing();
         unmark();
         m_items.truncate(count);
+        ListAccessible::rowsChanged(m_surface);
         m_scrollBar->setMaximum(count - 1);
         m_lastAdded = std::min(m_lastAdded, count - 1);
         redrawVisiblePage();
@@ -369,6 +377,22 @@ void UserControl1::setRowHeight(int twips) {
         refreshPageGeometry();
     }
     report(QStringLiteral("RowHeight"));
+}
+
+int UserControl1::markedIndex() const {
+    return m_marked >= 0 && m_firstVisible >= 1 && m_items.contains(m_firstVisible + m_marked)
+               ? m_firstVisible - 1 + m_marked
+               : -1;
+}
+
+QRect UserControl1::rowRect(int index) const {
+    const int k = index + 1 - m_firstVisible;
+    if (!m_drawingSetUp || m_firstVisible < 1 || !m_surfaceShown || !m_items.contains(index + 1) ||
+        k < 0 || k >= m_rowsPerPage)
+        return QRect();
+    const QRect canvas = m_surface->canvasRect();
+    const int height = m_composer.rowPixels();
+    return QRect(canvas.left(), canvas.top() + k * height, canvas.width(), height);
 }
 
 QString UserControl1::List(int it) const {
@@ -685,6 +709,7 @@ void UserControl1::markRow(int k) {
         queue({DrawOp::Mark, m_marked, 0, m_invertMode});
     queue({DrawOp::Mark, k, 0, m_invertMode});
     m_marked = k;
+    ListAccessible::rowMarked(m_surface, markedIndex());
 }
 
 void UserControl1::unmark() {

@@ -102,6 +102,15 @@ public:
     void UpdateItemData(int it, double itd);
     void UpdateIcon(int it, int ipic);
 
+    // ---- What the page shows, for assistive technology -----------------------------------------
+
+    // The index of the row at the top of the page; -1 when the page shows none.
+    int firstVisibleIndex() const { return m_firstVisible >= 1 ? m_firstVisible - 1 : -1; }
+    // The index of the marked row; -1 when none is marked.
+    int markedIndex() const;
+    // Where the row with index i is drawn on the list surface; empty when it is not in view.
+    QRect rowRect(int index) const;
+
     // ---- Properties (stored name in quotes) ---------------------------------------------------
 
     // "Enabled": whether the list surface takes the mouse and keys and the drop-down button
