@@ -38,9 +38,9 @@ DelimitedReader::DelimitedReader(std::string fileName, std::string_view bytes)
     const auto startsWith = [bytes](std::string_view mark) {
         return bytes.substr(0, mark.size()) == mark;
     };
-    const std::string plain = ": save it again as plain text (ANSI) without one";
     if (startsWith("\xEF\xBB\xBF")) {
-        FailAt(1, "the file starts with a UTF-8 byte-order mark, as Notepad writes one" + plain);
+        FailAt(1, "the file starts with a UTF-8 byte-order mark (as Notepad writes it): save it "
+                  "again as plain text (ANSI) without the mark");
     }
     if (startsWith("\xFF\xFE") || startsWith("\xFE\xFF")) {
         FailAt(1, "the file is UTF-16 text (it starts with a UTF-16 byte-order mark): save it "

@@ -121,7 +121,7 @@ TEST(DelimitedReader, NamesOtherEncodingsAndShowsOtherBytesAsEscapes) {
         ExpectFault([&] { DelimitedReader("f", bytes); }, 1, plain);
     }
     ExpectFault([] { DelimitedReader("f", "\xEF\xBB\xBF"); }, 1,
-                "starts with a UTF-8 byte-order mark, as Notepad writes one");
+                "starts with a UTF-8 byte-order mark (as Notepad writes it)");
     ExpectFault([] { DelimitedReader("f", "\xFF\xFE"); }, 1, "the file is UTF-16 text");
     ExpectFault([] { DelimitedReader("f", std::string("1\0\r\0", 4)); }, 1,
                 "every other byte is a NUL");

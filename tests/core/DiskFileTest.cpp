@@ -128,9 +128,9 @@ TEST(DiskFile, SavingReplacesOnlyRegularFiles) {
         EXPECT_EQ(after.st_mode, before.st_mode) << special.name;
     }
     TempFolder folder;
-    if (geteuid() == 0) {
-        // A device node of our own (as the superuser, /dev/null itself would be at stake).
-        ASSERT_EQ(mknod(folder.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    // A device node of our own, where the system lets us make one (as the superuser,
+    // /dev/null itself would be at stake).
+    if (mknod(folder.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
         ExpectFault([&] { SavedGameFile::Write(folder.File("null"), SavedGameToWrite()); }, 0,
                     "cannot be written: it is a device, not a regular file");
         EXPECT_TRUE(fs::is_character_file(folder.File("null")));
