@@ -40,8 +40,9 @@ bool IsCommandWord(const std::string& word) {
 Game::Game(GameHost& host, DiceSource& dice)
     : host_(host), pacer_(state_, host, stopped_), moves_(state_, host, pacer_),
       driver_(state_, host, pacer_, moves_, dice,
-              TurnDriver::Services{[this] { return serveSave(); }, [this] { return serveLoad(); },
-                                   [this] { endProgram(); }}),
+              TurnDriver::Services{[this] { return serveSave(); },
+                                   [this] { return pendingLoad_.has_value(); },
+                                   [this] { serveLoad(); }, [this] { endProgram(); }}),
       roster_(state_, host, pacer_, driver_) {
     FillPieceTriples(state_);
     PlaceAllInYards(state_);
@@ -154,7 +155,7 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
         state_.DiceHead[p] = LabelView{"move by", false};
     }
     state_.ExtraTurn = 0;
-    state_.RemovePending = NoRemoval;
+    state_.RemovePending.fill(state_.FlagNo);
 }
 
 void Game::speedChanged(int value) {
@@ -210,16 +211,24 @@ void Game::DoCommand(bool typed) {
             const std::string path =
                 FileDialog(false, "Select file to Load Ruvo Game", saveFilter(), "", folder);
             pacer_.playsound(state_.SndClick);
-            if (path.empty()) {
+            std::optional<SavedGame> game;
+            if (!path.empty()) {
+                game = readSavedGame(path);
+            }
+            if (!game) {
+                // Nothing was loaded: the person the game waits for is prompted as before.
+                if (waitingForPerson()) {
+                    driver_.showPrompt(state_.CurrentPlayer);
+                }
                 return;
             }
-            if (driver_.running()) {
-                pendingLoad_ = path; // the running driver loads it at the top of its next round
+            if (busy()) {
+                // Loaded as soon as the running step of the turn ends.
+                pendingLoad_ = PendingLoad{path, std::move(*game)};
                 return;
             }
-            if (loadGame(path)) {
-                driver_.RunTurns();
-            }
+            applyLoad(path, *game);
+            driver_.RunTurns();
         } else if (word == "HELP") {
             std::string folder = host_.programFolder();
             if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) {
@@ -252,7 +261,8 @@ void Game::StartOrRestart() {
             }
             state_.RestartPending = state_.FlagYes;
             host_.setCommandLineText("");
-            if (state_.PlayerType[state_.CurrentPlayer] == "H" && !driver_.running()) {
+            // While a turn runs it restarts as soon as the running step ends.
+            if (!busy()) {
                 driver_.RunTurns();
             }
         }
@@ -334,33 +344,42 @@ bool Game::serveSave() {
     return true;
 }
 
-bool Game::serveLoad() {
-    if (pendingLoad_.empty()) {
-        return true;
+void Game::serveLoad() {
+    if (!pendingLoad_) {
+        return;
     }
-    const std::string path = std::move(pendingLoad_);
-    pendingLoad_.clear();
-    return loadGame(path);
+    const PendingLoad load = std::move(*pendingLoad_);
+    pendingLoad_.reset();
+    applyLoad(load.path, load.game);
+}
+
+std::optional<SavedGame> Game::readSavedGame(const std::string& path) {
+    try {
+        return SavedGameFile::Read(path);
+    } catch (const FileError& error) {
+        host_.message(std::string("The saved game could not be loaded.\n") + error.what());
+        pacer_.checkStop();
+        return std::nullopt;
+    }
 }
 
 bool Game::loadGame(const std::string& path) {
-    SavedGame game;
-    try {
-        game = SavedGameFile::Read(path);
-    } catch (const FileError& error) {
-        driver_.ResetBoard();
-        state_.CurrentPlayer = -1;
-        host_.message(std::string("The saved game could not be loaded.\n") + error.what());
-        pacer_.checkStop();
-        return false;
+    const std::optional<SavedGame> game = readSavedGame(path);
+    if (game) {
+        applyLoad(path, *game);
     }
+    return game.has_value();
+}
+
+void Game::applyLoad(const std::string& path, const SavedGame& game) {
+    pendingLoad_.reset();
+    state_.SavePending = state_.FlagNo; // a save asked of the game that is gone
     driver_.ResetBoard();
     applySavedGame(game);
     pacer_.LogLine(-1, "GAME LOADED FROM " + path);
     host_.message("Start loaded game ?");
     pacer_.checkStop();
     state_.AwaitingStart = state_.FlagYes;
-    return true;
 }
 
 void Game::applySavedGame(const SavedGame& game) {
@@ -386,9 +405,19 @@ void Game::applySavedGame(const SavedGame& game) {
         state_.SquareCount[square.Square] = square.Count;
         state_.Piece[square.Square].Tag = square.Record;
     }
+    for (std::string& die : state_.DiceNum) {
+        die.clear();
+    }
+    for (LabelView& head : state_.DiceHead) {
+        head.visible = false;
+    }
     state_.PlayerCount = 0;
     for (int i = 0; i < 4; ++i) {
         const bool playing = state_.PlayerEnabled[i] != 0;
+        if (!playing) {
+            // A player removed before the save takes no pieces into the loaded game.
+            driver_.ResetPlayer(i);
+        }
         state_.PlayerTypePicture[i].visible = playing;
         for (int k = 0; k < 4; ++k) {
             state_.Piece[YardSquare(i, k)].visible = playing;
@@ -455,13 +484,11 @@ void Game::typedMove(const std::string& line) {
         }
         if (anyAmount || option.amount == amount) {
             driver_.setWaitingForPerson(false);
+            personMoving_ = true;
             const bool turnOver = moves_.MakeOptionMove(static_cast<int>(piece), true);
+            personMoving_ = false;
             state_.PreviewOption = 1;
-            if (turnOver) {
-                driver_.RunTurns();
-            } else {
-                driver_.setWaitingForPerson(true);
-            }
+            afterPersonMove(turnOver);
             return;
         }
     }
@@ -470,9 +497,19 @@ void Game::typedMove(const std::string& line) {
 void Game::automaticMove() {
     driver_.setWaitingForPerson(false);
     moves_.hidePreview();
+    personMoving_ = true;
     moves_.MakeChosenMove(state_.CurrentPlayer);
+    personMoving_ = false;
     moves_.applyExtraTurn();
     driver_.RunTurns();
+}
+
+void Game::afterPersonMove(bool turnOver) {
+    if (turnOver || driver_.interrupted()) {
+        driver_.RunTurns();
+    } else {
+        driver_.setWaitingForPerson(true);
+    }
 }
 
 // ---- Mouse
@@ -483,12 +520,10 @@ void Game::squareMouseUp(int control, int button) {
             return;
         }
         driver_.setWaitingForPerson(false);
+        personMoving_ = true;
         const bool turnOver = moves_.squareMouseUp(control, button);
-        if (turnOver) {
-            driver_.RunTurns();
-        } else {
-            driver_.setWaitingForPerson(true);
-        }
+        personMoving_ = false;
+        afterPersonMove(turnOver);
     });
 }
 

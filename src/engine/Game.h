@@ -13,6 +13,7 @@
 #include "moves/MoveExecutor.h"
 #include "players/PlayerRoster.h"
 
+#include <optional>
 #include <string>
 
 namespace ruvo {
@@ -51,9 +52,9 @@ public:
     void StartOrRestart();
     void RunTurns();
     void TogglePlayerEnabled(int player);
-    // Loads a saved game as LOADGAME does after its dialog: reset, read, log, "Start loaded
-    // game ?", waiting for START. False (with a message) when the file cannot be used; the
-    // board is then at the new-game position.
+    // Loads a saved game as LOADGAME does after its dialog: read and check the whole file,
+    // then reset, apply, log, "Start loaded game ?", waiting for START. False (with a message)
+    // when the file cannot be used; the game is then exactly as it was.
     bool loadGame(const std::string& path);
     // The game as a saved game file holds it.
     SavedGame savedGame() const;
@@ -77,7 +78,15 @@ public:
 private:
     template <typename Action> void guarded(Action action);
     bool serveSave();
-    bool serveLoad();
+    void serveLoad();
+    // The checked saved game of a file, or nothing after a message saying why it cannot be used.
+    std::optional<SavedGame> readSavedGame(const std::string& path);
+    void applyLoad(const std::string& path, const SavedGame& game);
+    // A turn or a person's move is under way: a load waits until its running step ends.
+    bool busy() const { return driver_.running() || personMoving_; }
+    // After a person's move: the driver goes on when the turn is over or a restart or a load
+    // waits; otherwise the game waits for the person again.
+    void afterPersonMove(bool turnOver);
     void endProgram();
     void automaticMove();
     void typedMove(const std::string& line);
@@ -91,7 +100,12 @@ private:
     TurnDriver driver_;
     PlayerRoster roster_;
     std::string menuTag_;
-    std::string pendingLoad_;
+    struct PendingLoad {
+        std::string path;
+        SavedGame game;
+    };
+    std::optional<PendingLoad> pendingLoad_;
+    bool personMoving_ = false;
     ComputerLevels levels_;
 };
 

@@ -40,35 +40,39 @@ struct SquareView {
     bool fontBold = true;
     std::string Tag;     // the square record
     int overSquare = -1; // markers only: the board square they are drawn over
+    bool operator==(const SquareView&) const = default;
 };
 
 struct LabelView {
     std::string caption;
     bool visible = true;
+    bool operator==(const LabelView&) const = default;
 };
 
 struct TypePictureView {
     Picture picture = Picture::Computer;
     std::string toolTip;
     bool visible = true;
+    bool operator==(const TypePictureView&) const = default;
 };
 
 // One entry of the possible-moves list: the amount each piece moves and where it ends.
 struct MoveEntry {
     std::array<int8_t, 4> amount{};
     std::array<int8_t, 4> destination{};
+    bool operator==(const MoveEntry&) const = default;
 };
 
 // One option of a piece: move by amount, reach destination.
 struct PieceOption {
     int8_t amount = 0;
     int8_t destination = 0;
+    bool operator==(const PieceOption&) const = default;
 };
 
 inline constexpr int MaxMoveEntries = 100;
 inline constexpr int MaxPieceOptions = 100;
 inline constexpr int NoPlayer = -1;
-inline constexpr int NoRemoval = -99;
 
 struct GameState {
     // Constants
@@ -119,7 +123,8 @@ struct GameState {
     // Requests left by commands for the turn driver
     int16_t SavePending = 0;
     int16_t RestartPending = 0;
-    int16_t RemovePending = NoRemoval;
+    // Per player: FlagYes while its pieces wait to be taken off the board after its removal.
+    std::array<int16_t, 4> RemovePending{};
     int16_t AwaitingStart = 0;
 
     // Settings
@@ -149,6 +154,8 @@ struct GameState {
     int16_t SpeedRange = 30;      // the speed slider's position
     std::string CommandlineTag;   // the command line's own background colour, as Str text
     bool MovesListVisible = true; // the moves log is shown
+
+    bool operator==(const GameState&) const = default;
 };
 
 } // namespace ruvo

@@ -49,12 +49,33 @@ void SetCountColumn(std::string& line, int player, const std::string& twoChars) 
 
 } // namespace
 
-void TurnDriver::promptPerson(int player) {
+void TurnDriver::showPrompt(int player) {
     host_.setCommandLineColor(state_.PlayerColor[player]);
     host_.setCommandLineText(TurnPrompt);
     host_.focusCommandLine();
+}
+
+void TurnDriver::promptPerson(int player) {
+    showPrompt(player);
     BuildPieceOptions(state_, player);
     waitingForPerson_ = true;
+}
+
+bool TurnDriver::interrupted() const {
+    return state_.RestartPending == state_.FlagYes ||
+           (services_.loadPending && services_.loadPending());
+}
+
+void TurnDriver::serveRemovals() {
+    const int p = state_.CurrentPlayer;
+    if (p < 0 || p > 3 || state_.RemovePending[p] != state_.FlagYes) {
+        return;
+    }
+    state_.RemovePending[p] = state_.FlagNo;
+    ResetPlayer(p);
+    for (int k = 0; k < 4; ++k) {
+        state_.Piece[YardSquare(p, k)].visible = false;
+    }
 }
 
 void TurnDriver::RunTurns() {
@@ -66,8 +87,8 @@ void TurnDriver::RunTurns() {
     const int16_t yes = state_.FlagYes;
     for (;;) {
         pacer_.processEvents();
-        if (services_.serveLoad && !services_.serveLoad()) {
-            return;
+        if (services_.loadPending && services_.loadPending()) {
+            services_.serveLoad();
         }
         if (state_.SavePending == yes) {
             state_.SavePending = state_.FlagNo;
@@ -81,14 +102,7 @@ void TurnDriver::RunTurns() {
             ResetBoard();
             state_.CurrentPlayer = -1;
         }
-        if (state_.RemovePending == state_.CurrentPlayer) {
-            const int p = state_.CurrentPlayer;
-            state_.RemovePending = NoRemoval;
-            ResetPlayer(p);
-            for (int k = 0; k < 4; ++k) {
-                state_.Piece[YardSquare(p, k)].visible = false;
-            }
-        }
+        serveRemovals();
         int finished = 0;
         for (int p = 0; p < 4; ++p) {
             finished += state_.FinishPlace[p] != 0 ? 1 : 0;
@@ -119,6 +133,9 @@ void TurnDriver::RunTurns() {
         }
         ThrowDice();
         state_.DiceHead[P].visible = true;
+        if (interrupted()) {
+            continue; // a restart or a load asked for during the throw's stop comes first
+        }
         if (state_.DiceThrow[1] == 0) {
             pacer_.LogAndPace(P, "Dice throw all 6's - no move", 3);
             state_.DiceHead[P].caption = "no move";
@@ -143,6 +160,9 @@ void TurnDriver::RunTurns() {
         const bool thinking =
             chooser_ != nullptr && state_.PlayerType[P] == "C" && chooser_->begin(state_, P);
         pacer_.LogAndPace(P, "", 1);
+        if (interrupted()) {
+            continue; // asked for during the wait: neither prompt nor move of this game
+        }
         if (state_.PlayerType[P] != "C") {
             if (thinking) {
                 chooser_->cancel();
@@ -298,6 +318,10 @@ void TurnDriver::ResetBoard() {
     state_.FinishedCount = 0;
     state_.TurnCount = 0;
     state_.AwaitingStart = state_.FlagNo;
+    // Nothing asked of the old game outlives it.
+    state_.RestartPending = state_.FlagNo;
+    state_.RemovePending.fill(state_.FlagNo);
+    state_.ExtraTurn = state_.FlagNo;
     ShowFinalSquares(state_);
     moves_.hidePreview();
     waitingForPerson_ = false;

@@ -18,9 +18,10 @@ class TurnDriver {
 public:
     // Services of the game the driver calls at the top of a round.
     struct Services {
-        std::function<bool()> serveSave;  // the save step; true when a game was written
-        std::function<bool()> serveLoad;  // a load asked for while the driver ran; false: stop
-        std::function<void()> endProgram; // No to a new game at the end
+        std::function<bool()> serveSave;   // the save step; true when a game was written
+        std::function<bool()> loadPending; // a checked saved game waits to be loaded
+        std::function<void()> serveLoad;   // loads it
+        std::function<void()> endProgram;  // No to a new game at the end
     };
 
     TurnDriver(GameState& state, GameHost& host, Pacer& pacer, MoveExecutor& moves,
@@ -42,6 +43,11 @@ public:
 
     // Shows the prompt for the person to move.
     void promptPerson(int player);
+    // Shows the prompt again, as it stood, for the person the game waits for.
+    void showPrompt(int player);
+
+    // A restart or a load waits: the running turn goes no further than its running step.
+    bool interrupted() const;
 
     // Chooses computer players' moves instead of the weight table where it wants to.
     void setChooser(MoveChooser* chooser) { chooser_ = chooser; }
@@ -50,6 +56,7 @@ private:
     int drawThrow(int player);
     void countThrow(int player, int face);
     void endOfGame();
+    void serveRemovals();
 
     GameState& state_;
     GameHost& host_;

@@ -69,9 +69,7 @@ void PlayerRoster::TogglePlayerEnabled(int p) {
         for (int k = 0; k < 4; ++k) {
             state_.Piece[YardSquare(p, k)].visible = true;
         }
-        if (state_.RemovePending == p) {
-            state_.RemovePending = NoRemoval; // back before its pieces were cleared
-        }
+        state_.RemovePending[p] = state_.FlagNo; // back before its pieces were taken off
         driver_.ResetPlayer(p);
         ++state_.PlayerCount;
         return;
@@ -97,7 +95,7 @@ void PlayerRoster::TogglePlayerEnabled(int p) {
     state_.PlayerInfo[p].caption = "NOT PLAYING";
     state_.PlayerTypePicture[p].visible = false;
     state_.PlayerInfo[p].visible = false;
-    state_.RemovePending = static_cast<int16_t>(p);
+    state_.RemovePending[p] = state_.FlagYes;
 }
 
 } // namespace ruvo

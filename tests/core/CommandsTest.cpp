@@ -245,25 +245,58 @@ TEST_F(CommandsTest, APersonSavedWithAPauseLoadsWithout) {
     EXPECT_EQ(state.PlayerPaused[1], 1);
 }
 
-TEST_F(CommandsTest, ABadSavedGameLeavesTheNewGamePosition) {
+TEST_F(CommandsTest, AFailedLoadLeavesTheGameExactlyAsItWas) {
     startUp("HCCC");
     place(0, 0, 10);
-    personToMove(0, 4);
+    place(0, 1, 20);
+    state.CurrentPlayer = 0;
+    setThrows(6, 4);
+    state.DiceNum[0] = "6";
+    state.DiceNum[1] = "4";
+    state.DiceHead[0] = LabelView{"move by", true};
+    PrepareTurnMoves(state, 0);
+    game.pacer().LogLine(1, "an earlier line");
+    game.driver().promptPerson(0);
+    game.commandLineEnter("1=6"); // half the move made
+    ASSERT_EQ(PiecePosition(state, 0, 0), 16);
+    ASSERT_TRUE(game.waitingForPerson());
+    game.driver().showPrompt(0);
     {
         std::ofstream out(file("bad.ruv"), std::ios::binary);
         out << "0\r\n30,1\r\n\"H\",\"C\",\"C\",\"C\"\r\n1,1,1,1\r\n0,0,0,0\r\n\"10,77,78,99\"\r\n";
     }
-    host.chosenFiles = {file("bad.ruv")};
-    host.commandWords = {"LOADGAME"};
-    game.clickStart();
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].find(file("bad.ruv")), std::string::npos);
-    EXPECT_NE(host.messages[0].find("line 6"), std::string::npos);
-    EXPECT_EQ(PieceSquaresText(state, 0), "76,77,78,79");
-    EXPECT_EQ(state.SquareCount[10], 0);
-    EXPECT_EQ(state.CurrentPlayer, -1);
-    EXPECT_FALSE(game.waitingForPerson());
-    EXPECT_EQ(host.logged("GAME LOADED FROM " + file("bad.ruv")), 0);
+    const GameState before = state;
+    const size_t logLines = host.log.size();
+    const std::string prompt = host.commandLineText;
+    const Rgb promptColor = host.commandLineColor;
+    for (const std::string& path : {file("bad.ruv"), file("missing.ruv")}) {
+        for (const bool typed : {true, false}) {
+            host.messages.clear();
+            host.chosenFiles = {path};
+            if (typed) {
+                game.commandLineEnter("loadgame");
+            } else {
+                host.commandWords = {"LOADGAME"};
+                game.clickStart();
+            }
+            ASSERT_EQ(host.messages.size(), 1u);
+            EXPECT_NE(host.messages[0].find(path), std::string::npos) << host.messages[0];
+            if (path == file("bad.ruv")) {
+                EXPECT_NE(host.messages[0].find("line 6"), std::string::npos);
+            }
+            EXPECT_TRUE(state == before) << path << (typed ? " typed" : " from the menu");
+            EXPECT_EQ(host.log.size(), logLines);
+            EXPECT_EQ(host.commandLineText, prompt);
+            EXPECT_EQ(host.commandLineColor, promptColor);
+            EXPECT_TRUE(game.waitingForPerson());
+        }
+    }
+
+    // The person's move goes on with the other throw.
+    stopAtNextRound();
+    game.commandLineEnter("2=4");
+    EXPECT_EQ(PiecePosition(state, 0, 1), 24);
+    EXPECT_EQ(host.log.back().text, "Move piece 2 by 4");
 }
 
 TEST_F(CommandsTest, ACancelledLoadOnlyClicks) {
@@ -338,7 +371,7 @@ TEST_F(CommandsTest, RemovingAndReaddingPlayers) {
     EXPECT_EQ(state.PlayerCount, 2);
     EXPECT_EQ(state.PlayerInfo[1].caption, "NOT PLAYING");
     EXPECT_FALSE(state.PlayerInfo[1].visible);
-    EXPECT_EQ(state.RemovePending, 1);
+    EXPECT_EQ(state.RemovePending[1], 1);
 
     // Two players left: removing another only plays the error sound.
     host.playerWords = {"ENABLEDISABLE"};
@@ -376,7 +409,7 @@ TEST_F(CommandsTest, ARemovedPlayersPiecesStayUntilItsTurnComes) {
     EXPECT_EQ(state.SquareCount[BoardSquare(1, 10)], 0);
     EXPECT_EQ(PieceSquaresText(state, 1), "80,81,82,83");
     EXPECT_FALSE(state.Piece[80].visible);
-    EXPECT_EQ(state.RemovePending, NoRemoval);
+    EXPECT_EQ(state.RemovePending[1], 0);
 }
 
 TEST_F(CommandsTest, AFinishedPlayerCannotBeRemovedDuringTheGame) {
