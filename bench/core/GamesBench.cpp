@@ -1,37 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Complete four-player computer games on one core, log lines discarded.
-#include "cli/HeadlessHost.h"
-#include "engine/Game.h"
-#include "engine/RandomDice.h"
-#include "files/SettingsFile.h"
+// Complete four-player computer games on one core, as `ruvo-cli play` plays them without a log.
+#include "rules/RulesPlay.h"
+#include "rules/SeededDice.h"
+#include "rules/StandardChooser.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-ruvo::Settings BenchSettings() {
-    ruvo::Settings settings = ruvo::SettingsFile::Load(RUVO_SOURCE_DIR "/data/ruvo.cfg");
-    settings.PlayerType.fill("C");
-    settings.PlayerEnabled.fill(1);
-    return settings;
-}
-
 void CompleteGames(benchmark::State& benchState) {
-    const ruvo::Settings settings = BenchSettings();
     const int gamesPerRun = 100;
     long turns = 0;
     uint64_t seed = 1;
+    ruvo::StandardChooser chooser;
+    ruvo::NullObserver quiet;
     for (auto _ : benchState) {
-        ruvo::HeadlessHost host(nullptr);
-        ruvo::RandomDice dice(seed++);
-        ruvo::Game game(host, dice);
-        host.attach(game);
-        host.setGamesWanted(gamesPerRun);
-        game.startUp(settings);
-        while (!game.stopped()) {
-            game.StartOrRestart();
+        ruvo::SeededDice dice(seed++);
+        ruvo::RulesState state = ruvo::RulesState::newGame({true, true, true, true});
+        for (int game = 0; game < gamesPerRun; ++game) {
+            ruvo::RulesPlay::playRounds(state, dice, chooser, quiet);
+            turns += state.turnCount;
+            state.resetBoard();
         }
-        turns += host.turnsPlayed();
+        benchmark::DoNotOptimize(state);
     }
     benchState.SetItemsProcessed(benchState.iterations() * gamesPerRun);
     benchState.counters["turns/game"] =

@@ -4,6 +4,7 @@
 #include "cli/DrawsFile.h"
 #include "cli/HeadlessHost.h"
 #include "cli/NumberList.h"
+#include "cli/PlayRun.h"
 #include "cli/UsageError.h"
 #include "engine/Game.h"
 #include "engine/RandomDice.h"
@@ -12,10 +13,12 @@
 #include "files/SavedGameFile.h"
 #include "files/SettingsFile.h"
 #include "moves/ComputerLevel.h"
+#include "rules/SeededDice.h"
 
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <iomanip>
 #include <limits>
@@ -153,7 +156,7 @@ void PrintThinking(std::ostream& out, Game& game) {
     }
 }
 
-void PrintSummary(std::ostream& out, const HeadlessHost& host, double seconds) {
+template <class Run> void PrintSummary(std::ostream& out, const Run& host, double seconds) {
     out << "# games " << host.gamesCompleted() << '\n';
     out << "# turns " << host.turnsPlayed() << '\n';
     const char* names[5] = {"", "1st", "2nd", "3rd", "last"};
@@ -168,6 +171,39 @@ void PrintSummary(std::ostream& out, const HeadlessHost& host, double seconds) {
     const double rate = seconds > 0 ? host.gamesCompleted() / seconds : 0.0;
     out << "# games/s " << std::fixed << std::setprecision(0) << rate << '\n';
     out.unsetf(std::ios::fixed);
+}
+
+// CPU seconds used by the program so far.
+double CpuSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// Games of the standard computer players, played on the rules core.
+int PlayOnRulesCore(const PlayOptions& options, const Settings& settings, std::ostream& out) {
+    std::optional<SavedGame> loaded;
+    if (options.loadFile) {
+        loaded = SavedGameFile::Read(*options.loadFile); // a bad file stops the run here
+    }
+    PlayRun run(settings, loaded ? &*loaded : nullptr, options.loadFile.value_or(""),
+                PlayRun::Options{options.games, options.turns, options.saveFile,
+                                 options.log ? &out : nullptr});
+    const double started = CpuSeconds();
+    try {
+        if (options.drawsFile) {
+            ScriptedDice dice(DrawsFile::Read(*options.drawsFile));
+            run.play(dice);
+        } else {
+            SeededDice dice(options.seed
+                                ? *options.seed
+                                : static_cast<uint64_t>(
+                                      std::chrono::system_clock::now().time_since_epoch().count()));
+            run.play(dice);
+        }
+    } catch (const DrawsExhausted&) {
+        out << "# draws exhausted\n";
+    }
+    PrintSummary(out, run, CpuSeconds() - started);
+    return 0;
 }
 
 } // namespace
@@ -188,6 +224,10 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
         }
     }
     settings.PlayerType.fill("C");
+    if (std::all_of(options.levels.begin(), options.levels.end(),
+                    [](ComputerLevel level) { return level == ComputerLevel::Standard; })) {
+        return PlayOnRulesCore(options, settings, out);
+    }
     if (options.loadFile) {
         SavedGameFile::Read(*options.loadFile); // a file that cannot be used stops the run here
     }
@@ -225,7 +265,7 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     }
     game.startUp(settings);
 
-    const auto started = std::chrono::steady_clock::now();
+    const double started = CpuSeconds();
     try {
         if (options.loadFile) {
             if (!game.loadGame(*options.loadFile)) {
@@ -240,9 +280,7 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     } catch (const DrawsExhausted&) {
         out << "# draws exhausted\n";
     }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    PrintSummary(out, host, seconds);
+    PrintSummary(out, host, CpuSeconds() - started);
     PrintThinking(out, game);
     return 0;
 }

@@ -9,13 +9,6 @@ RandomDice::RandomDice()
     : RandomDice(
           static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())) {}
 
-RandomDice::RandomDice(uint64_t seed)
-    : generator_(static_cast<std::mt19937::result_type>(seed ^ (seed >> 32))) {}
-
-int RandomDice::draw() {
-    // r uniform in [0, 1), then Int(r * 6 + 1): the same on every platform for the same seed.
-    const uint64_t r = generator_();
-    return static_cast<int>((r * 6) >> 32) + 1;
-}
+RandomDice::RandomDice(uint64_t seed) : dice_(seed) {}
 
 } // namespace ruvo

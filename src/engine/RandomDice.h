@@ -2,9 +2,9 @@
 #pragma once
 // Dice from one standard generator, seeded once (from the time of day or a given seed).
 #include "engine/DiceSource.h"
+#include "rules/SeededDice.h"
 
 #include <cstdint>
-#include <random>
 
 namespace ruvo {
 
@@ -12,10 +12,10 @@ class RandomDice : public DiceSource {
 public:
     RandomDice();                       // seeded from the time of day
     explicit RandomDice(uint64_t seed); // reproducible
-    int draw() override;
+    int draw() override { return dice_.draw(); }
 
 private:
-    std::mt19937 generator_;
+    SeededDice dice_;
 };
 
 } // namespace ruvo

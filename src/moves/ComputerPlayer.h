@@ -4,22 +4,12 @@
 // best-scoring entries wins.
 #include "engine/GameState.h"
 #include "moves/OpponentMap.h"
+#include "rules/StandardChooser.h"
 
 namespace ruvo {
 
-// Score weights.
-struct MoveWeights {
-    static constexpr int Base = 1;
-    static constexpr int ReachHome = 60;
-    static constexpr int LeaveYard = 55;
-    static constexpr int Capture = 40;
-    static constexpr int JoinOwn = 30;
-    static constexpr int HomeColumn = 42;
-    static constexpr int OpponentAhead = 5;
-    static constexpr int OpponentBehindDestination = -5;
-    static constexpr int OpponentBehindOrigin = 10;
-    static constexpr int BreakStack = -50;
-};
+// Score weights: the rules core's table.
+using MoveWeights = StandardChooser::Weights;
 
 // Score of entry n of the possible-moves list for the player, on the board as it stands.
 int ScoreMove(const GameState& state, int player, int n);
