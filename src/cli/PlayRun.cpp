@@ -41,8 +41,11 @@ PlayRun::PlayRun(const Settings& settings, const SavedGame* loaded, const std::s
         rules_.clearBoard();
         for (int p = 0; p < 4; ++p) {
             for (int k = 0; k < 4; ++k) {
-                rules_.putPiece(p, k,
-                                static_cast<int>(Val(loaded->PieceSquares[p].substr(3 * k, 2))));
+                // A player not taking part brings no pieces onto the board.
+                const int position =
+                    enabled[p] ? static_cast<int>(Val(loaded->PieceSquares[p].substr(3 * k, 2)))
+                               : YardSquare(p, k);
+                rules_.putPiece(p, k, position);
             }
         }
         for (const SavedSquare& square : loaded->Squares) {
