@@ -3,6 +3,7 @@
 #include "FileTestSupport.h"
 
 #include "cli/CliApp.h"
+#include "cli/DrawsFile.h"
 #include "files/SavedGameFile.h"
 
 #include <gtest/gtest.h>
@@ -212,10 +213,13 @@ TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
     EXPECT_NE(Cli(bad[1]).err.find("line 2"), std::string::npos) << Cli(bad[1]).err;
 
     // A failure is never a success nor a number wrapped round, and names the system's reason.
+    WriteBytes(folder.File("huge"), "");
+    std::filesystem::resize_file(folder.File("huge"), DrawsFile::Limit + 1);
     const std::string positions[] = {"76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"};
     const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
         {{"play", "--config", Config, "--draws", folder.Path().string()}, "it is a folder"},
         {{"play", "--config", Config, "--draws", folder.File("none")}, "No such file or directory"},
+        {{"play", "--config", Config, "--draws", folder.File("huge")}, "more than 16 MB"},
         {{"play", "--config", Config, "--seed", "1", "--turns", "1", "--save",
           folder.File("none/x.ruv")},
          "x.ruv: cannot be written: No such file or directory"},
