@@ -2,16 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers) in
 # build-fuzz/ and runs each for SECONDS seconds on a copy of its seed corpus: the settings and
-# saved-game readers, and settings saved and read back. SavedGamePlayFuzz, which plays loaded
-# games to their end, runs when named. Fails on any crash, sanitizer report or endless game;
-# the input is kept in build-fuzz/runs/.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (default 60 seconds, the readers and the save)
+# saved-game readers, settings saved and read back, and loaded games played to their end. Fails
+# on any crash, sanitizer report or endless game; the input is kept in build-fuzz/runs/.
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (default 60 seconds, every target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(SettingsFileFuzz SavedGameFileFuzz SettingsSaveFuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(SettingsFileFuzz SavedGameFileFuzz SettingsSaveFuzz SavedGamePlayFuzz)
 
 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DRUVO_BUILD_UI=OFF -DRUVO_BUILD_TESTS=OFF -DRUVO_BUILD_BENCH=OFF -DRUVO_BUILD_FUZZ=ON >/dev/null
