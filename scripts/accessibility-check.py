@@ -67,7 +67,7 @@ def main():
         for r in range(ti.nRows):
             cells.append([ti.getAccessibleAt(r, c).name for c in range(ti.nColumns)])
         print("  %s: %d x %d, row 1: %s" % (t[2], ti.nRows, ti.nColumns, cells[0] if cells else []))
-    for depth, role, name, states, node in (visible if verbose else unnamed):
+    for depth, role, name, states, node in (objects if verbose else [o for o in objects if not o[2].strip()]):
         print("  %s%s %r" % ("  " * depth, role, name))
     if verbose:
         for o in squares[:6]:

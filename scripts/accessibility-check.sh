@@ -28,7 +28,7 @@ sleep 1
 cp data/ruvo.cfg "$work/ruvo.cfg"
 sed -i '1s/.*/"Speed Factor",28,0\r/; 2s/.*/"Player Type","C","C","C","C"\r/' "$work/ruvo.cfg"
 cd "$work"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/ruvo.log" 2>&1 &
 ruvo=$!
 for _ in $(seq 200); do xdotool search --onlyvisible --name '^Ruvo$' >/dev/null 2>&1 && break; sleep 0.05; done
 window=$(xdotool search --onlyvisible --name '^Ruvo$' | head -1)
@@ -36,4 +36,5 @@ xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool type --delay 20 "start"
 xdotool key Return
 sleep "$seconds"
-/usr/bin/python3 "$checker" "${3:-}"
+/usr/bin/python3 "$checker" "${3:-}" || true
+grep -v "^$" "$work/ruvo.log" | tail -5

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/qt/BoxControl.h"
 
+#include "board/qt/BoxControlAccessible.h"
 #include "board/qt/PicturePainter.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,8 +13,41 @@
 
 BoxControl::BoxControl(int index, QWidget* parent)
     : QWidget(parent), index_(index), backColor_(palette().color(QPalette::Button)) {
+    BoxControlAccessible::install();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoxControl::setKeyboardButton(bool button) {
+    keyboardButton_ = button;
+    // Tab reaches it; a mouse click leaves the keyboard focus where it was (the command line).
+    setFocusPolicy(button ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void BoxControl::press() {
+    emit MouseUp(1);
+    emit Click();
+}
+
+void BoxControl::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (keyboardButton_ && event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        press();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void BoxControl::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void BoxControl::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void BoxControl::setbackcolor(const QColor& color) {
@@ -103,6 +138,15 @@ void BoxControl::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(0, 0, 0, 120));
     painter.drawLine(0, height() - 1, width() - 1, height() - 1);
     painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+
+    // The focus mark: a dashed frame, black over white so that it shows on every colour.
+    if (hasFocus()) {
+        const QRect mark = rect().adjusted(2, 2, -3, -3);
+        painter.setPen(QPen(Qt::white, 3));
+        painter.drawRect(mark);
+        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter.drawRect(mark);
+    }
 }
 
 void BoxControl::mousePressEvent(QMouseEvent* event) {

@@ -32,6 +32,13 @@ public:
     int centreTile() const { return centreTile_; }
     void setCentreTile(int corner);
 
+    // A keyboard button (MENU, Options) is reached with Tab, shows a focus mark, and Space or
+    // Enter presses it as a left click does.
+    bool keyboardButton() const { return keyboardButton_; }
+    void setKeyboardButton(bool button);
+    // Presses the box as a left click does: MouseUp(1), then Click().
+    void press();
+
 signals:
     // A left button pressed and released over the box.
     void Click();
@@ -45,6 +52,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int index_;
@@ -55,4 +65,5 @@ private:
     bool fontBold_ = true;
     int centreTile_ = -1;
     bool leftPressed_ = false;
+    bool keyboardButton_ = false;
 };

@@ -6,8 +6,10 @@
 #include "board/qt/PicturePainter.h"
 #include "engine/RandomDice.h"
 #include "engine/Text.h"
+#include "engine/qt/KeyboardPlay.h"
 #include "engine/qt/RgbColor.h"
 #include "engine/qt/SoundPlayer.h"
+#include "engine/qt/WindowAccessibility.h"
 #include "engine/qt/WindowDialogs.h"
 #include "files/FileError.h"
 #include "files/SettingsFile.h"
@@ -17,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -87,6 +88,8 @@ Form1::Form1(std::unique_ptr<ModalDialogs> dialogs, std::unique_ptr<ruvo::DiceSo
     setFocusPolicy(Qt::ClickFocus);
     createControls();
     createMenus();
+    accessibility_ = std::make_unique<WindowAccessibility>(*this);
+    keyboard_ = new KeyboardPlay(*this, [this](const std::function<void()>& event) { run(event); });
     qApp->installEventFilter(this);
 }
 
@@ -477,6 +480,7 @@ void Form1::showState() {
     if (movesList_->isHidden() == state.MovesListVisible) {
         movesList_->setVisible(state.MovesListVisible);
     }
+    accessibility_->show(state);
 }
 
 template <typename Event> void Form1::run(Event event) {
@@ -498,6 +502,9 @@ void Form1::cycleLogFontSize(int button) {
 }
 
 bool Form1::commandLineKey(QKeyEvent* key) {
+    if (keyboard_->commandLineKey(key)) {
+        return true;
+    }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         const std::string line = commandLine_->text().toStdString();
         run([&] { game_->commandLineEnter(line); });
@@ -678,7 +685,7 @@ std::string Form1::popupCommandMenu() {
     if (stopping_) {
         return {};
     }
-    const QAction* chosen = dialogs_->popupMenu(menux_, QCursor::pos());
+    const QAction* chosen = dialogs_->popupMenu(menux_, KeyboardPlay::popupPosition(start_));
     return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
 }
 
@@ -692,7 +699,8 @@ std::string Form1::popupPlayerMenu(const ruvo::PlayerMenu& menu) {
     enabledx_->setText(ToQString(menu.enabledCaption));
     pausedx_->setText(ToQString(menu.pausedCaption));
     pausedx_->setEnabled(menu.pausedEnabled);
-    const QAction* chosen = dialogs_->popupMenu(playerOptss_, QCursor::pos());
+    const QAction* chosen =
+        dialogs_->popupMenu(playerOptss_, KeyboardPlay::popupPosition(playerOptions_[menu.player]));
     return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
 }
 

@@ -23,6 +23,8 @@
 
 class BoxControl;
 class DieImage;
+class KeyboardPlay;
+class WindowAccessibility;
 class SoundPlayer;
 class UserControl1;
 class QAction;
@@ -175,6 +177,9 @@ private:
     QAction* humanx_ = nullptr;
     QAction* enabledx_ = nullptr;
     QAction* pausedx_ = nullptr;
+
+    KeyboardPlay* keyboard_ = nullptr;
+    std::unique_ptr<WindowAccessibility> accessibility_;
 
     SpaceMark space_;
     std::vector<Wait> waits_;

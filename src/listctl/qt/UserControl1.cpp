@@ -54,6 +54,9 @@ UserControl1::UserControl1(QWidget* parent)
     m_surface->setEnabled(m_enabled);
     m_scrollBar->setRange(0, 0);
     m_scrollBar->setFocusPolicy(Qt::NoFocus);
+    m_scrollBar->setAccessibleName(QStringLiteral("Scroll the list"));
+    m_editBox->setAccessibleName(QStringLiteral("Chosen row"));
+    m_dropButton->setAccessibleName(QStringLiteral("Open the list"));
     m_dropButton->setText(QStringLiteral("\u25BE"));
     m_dropButton->setFocusPolicy(Qt::NoFocus);
     m_dropButton->setMouseTracking(true);
