@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window without a mouse and for a screen reader: the Tab order and the focus mark,
+// the names of squares, panels, dice and throw counts as the game changes them, and a game
+// played with keys only: START from MENU's menu by arrows, a move picked by arrows and made
+// with Enter, a typed move, a player removed through its Options menu by arrows, Ctrl+S saving
+// and Ctrl+Q quitting.
+#include "Form1TestSupport.h"
+
+#include "board/qt/DieImage.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QScrollBar>
+
+using namespace form1test;
+
+namespace {
+
+// Shows the real menus, so that they are worked with the keys, and records where they opened.
+class KeyMenus : public ScriptedDialogs {
+public:
+    QList<QPoint> menuPositions;
+    QAction* popupMenu(QMenu* menu, const QPoint& at) override {
+        menuPositions << at;
+        return menu->exec(at);
+    }
+};
+
+// Presses keys in the menu about to open; a menu left open is closed after a while.
+void PressInMenu(std::vector<Qt::Key> keys) {
+    QTimer::singleShot(100, qApp, [keys] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (Qt::Key key : keys) {
+                QTest::keyClick(popup, key);
+            }
+        }
+    });
+    QTimer::singleShot(5000, qApp, [] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+    });
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+QString AccessibleName(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
+}
+
+struct KeyForm {
+    KeyMenus* dialogs = nullptr;
+    std::unique_ptr<Form1> form;
+    explicit KeyForm(std::vector<int> draws) {
+        auto menus = std::make_unique<KeyMenus>();
+        dialogs = menus.get();
+        form = std::make_unique<Form1>(std::move(menus), std::make_unique<TestDice>(draws));
+    }
+    bool start() {
+        if (!form->startUp()) {
+            return false;
+        }
+        form->show();
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+    QStringList log() const {
+        QStringList lines;
+        for (int i = 0; i < form->MovesList()->ListCount(); ++i) {
+            lines << form->MovesList()->List(i);
+        }
+        return lines;
+    }
+};
+
+void PersonAgainstComputers(Sandbox& sandbox) {
+    UserSettings settings;
+    settings.types = QStringLiteral("HCCC");
+    sandbox.setUserSettings(settings);
+}
+
+} // namespace
+
+class Form1KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit()); }
+
+    void tabGoesRoundTheControlsWithAFocusMark() {
+        Sandbox sandbox;
+        KeyForm key({});
+        QVERIFY(key.start());
+        Form1& form = *key.form;
+        QCOMPARE(QApplication::focusWidget(), form.Commandline());
+        const QImage unfocused = form.Start()->grab().toImage();
+        QList<QWidget*> order{form.Start()};
+        for (int p = 0; p < 4; ++p) {
+            order << form.PlayerOptions(p);
+        }
+        order << form.SpeedRange() << form.MovesList()->focusProxy() << form.Commandline();
+        for (QWidget* next : order) {
+            Press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        Press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), form.MovesList()->focusProxy());
+        form.Start()->setFocus(Qt::TabFocusReason);
+        QVERIFY(form.Start()->grab().toImage() != unfocused); // the focus mark
+        // A click leaves the focus where it was.
+        QCOMPARE(form.Start()->focusPolicy(), Qt::TabFocus);
+
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.Start())->role(), QAccessible::Button);
+        QCOMPARE(AccessibleName(form.PlayerOptions(2)), QStringLiteral("Options, player 3"));
+        QVERIFY(QAccessible::queryAccessibleInterface(form.PlayerOptions(2))
+                    ->actionInterface()
+                    ->actionNames()
+                    .contains(QAccessibleActionInterface::pressAction()));
+        // The menu shows the shortcuts.
+        QCOMPARE(form.Menux()->findChild<QAction*>(QStringLiteral("Startx"))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(form.Menux()->findChild<QAction*>(QStringLiteral("Quit"))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_Q));
+    }
+
+    void namesFollowTheGame() {
+        Sandbox sandbox;
+        PersonAgainstComputers(sandbox);
+        StartedForm started({6, 3});
+        QVERIFY(started.start());
+        Form1& form = *started;
+        QCOMPARE(AccessibleName(form.Piece(77)),
+                 QStringLiteral("Square 77: player 1 yard, piece 2"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.Piece(77))->role(),
+                 QAccessible::StaticText);
+        QCOMPARE(AccessibleName(form.Piece(4)), QStringLiteral("Square 4: empty"));
+        QCOMPARE(AccessibleName(form.PlayerInfo(0)), QStringLiteral("Player 1: person"));
+        started.type(QStringLiteral("START"));
+        QCOMPARE(AccessibleName(form.PlayerInfo(0)), QStringLiteral("Player 1: person, to move"));
+        QCOMPARE(AccessibleName(form.DiceNumx(0)), QStringLiteral("Player 1 die 1: 6"));
+        QCOMPARE(AccessibleName(form.DiceNumx(2)), QStringLiteral("Player 1 die 3: none"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.DiceNumx(0))->role(),
+                 QAccessible::Graphic);
+
+        QAccessibleTableInterface* counts =
+            QAccessible::queryAccessibleInterface(form.DiceTFrame())->tableInterface();
+        QVERIFY(counts);
+        QCOMPARE(counts->rowCount(), 6);
+        QCOMPARE(counts->columnCount(), 4);
+        QCOMPARE(counts->rowDescription(5), QStringLiteral("6's"));
+        QCOMPARE(counts->columnDescription(0), QStringLiteral("P1"));
+        QCOMPARE(counts->cellAt(5, 0)->text(QAccessible::Name), QStringLiteral("1"));
+        QCOMPARE(counts->cellAt(2, 0)->text(QAccessible::Name), QStringLiteral("1"));
+        QCOMPARE(counts->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("0"));
+
+        started.type(QStringLiteral("2=9"));
+        QCOMPARE(AccessibleName(form.Piece(4)), QStringLiteral("Square 4: player 1, piece 2"));
+        QCOMPARE(AccessibleName(form.Piece(77)), QStringLiteral("Square 77: player 1 yard, empty"));
+        QCOMPARE(form.SpeedRange()->accessibleDescription(),
+                 QStringLiteral("Pause between automatic moves: 0 secs"));
+
+        // The log reads its rows.
+        QAccessibleInterface* log =
+            QAccessible::queryAccessibleInterface(form.MovesList()->focusProxy());
+        QCOMPARE(log->role(), QAccessible::List);
+        QCOMPARE(log->childCount(), form.MovesList()->ListCount());
+        QCOMPARE(log->child(1)->text(QAccessible::Name), QStringLiteral("Open piece 2 by 9"));
+    }
+
+    void aGameWithKeysOnly() {
+        Sandbox sandbox;
+        PersonAgainstComputers(sandbox);
+        // Player 1 throws 6 and 3, the computers cannot open, player 1 throws 6 and 2, the
+        // computers again cannot open, and player 1 throws 1.
+        KeyForm key({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
+        QVERIFY(key.start());
+        Form1& form = *key.form;
+        QTemporaryDir folder;
+        const QString savedGame = folder.filePath(QStringLiteral("keys.ruv"));
+        key.dialogs->files.push_back(savedGame.toStdString());
+
+        // START from MENU's menu: Tab to MENU, Enter, Down to "Start game", Enter.
+        Press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Start());
+        PressInMenu({Qt::Key_Down, Qt::Key_Return});
+        Press(Qt::Key_Return);
+        QCOMPARE(key.dialogs->menuPositions.value(0),
+                 form.Start()->mapToGlobal(QPoint(0, form.Start()->height())));
+        QCOMPARE(key.log(), QStringList({"Dice throw :  6  3   "}));
+
+        // A typed move (the prompt brought the focus to the command line).
+        QCOMPARE(QApplication::focusWidget(), form.Commandline());
+        QTest::keyClicks(form.Commandline(), QStringLiteral("2=9"));
+        Press(Qt::Key_Return);
+        QVERIFY(key.log().contains(QStringLiteral("Open piece 2 by 9")));
+        QCOMPARE(key.log().last(), QStringLiteral("Dice throw :  6  2   "));
+
+        // A move by arrows: the first piece that can move, its next option, the next piece,
+        // back, round to its last option, Enter.
+        Press(Qt::Key_Right);
+        QCOMPARE(form.Commandline()->text(),
+                 QStringLiteral(">Piece 1 by 6 to square 1 (Enter moves)"));
+        QVERIFY(form.Piece(ruvo::AmountMarker)->isVisible());
+        Press(Qt::Key_Down);
+        QCOMPARE(form.Commandline()->text(),
+                 QStringLiteral(">Piece 1 by 8 to square 3 (Enter moves)"));
+        Press(Qt::Key_Right);
+        QCOMPARE(form.Commandline()->text(),
+                 QStringLiteral(">Piece 2 by 2 to square 6 (Enter moves)"));
+        Press(Qt::Key_Left);
+        QCOMPARE(form.Commandline()->text(),
+                 QStringLiteral(">Piece 1 by 6 to square 1 (Enter moves)"));
+        Press(Qt::Key_Up);
+        QCOMPARE(form.Commandline()->text(),
+                 QStringLiteral(">Piece 1 by 8 to square 3 (Enter moves)"));
+        Press(Qt::Key_Return);
+        QVERIFY(key.log().contains(QStringLiteral("Open piece 1 by 8")));
+        QCOMPARE(key.log().last(), QStringLiteral("Dice throw :  1     "));
+        QCOMPARE(form.Commandline()->text().left(1), QStringLiteral(">")); // the prompt again
+
+        // Player 2's Options by keyboard: remove it.
+        Press(Qt::Key_Tab);
+        Press(Qt::Key_Tab);
+        Press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.PlayerOptions(1));
+        PressInMenu({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+        Press(Qt::Key_Space);
+        QCOMPARE(key.dialogs->menuPositions.value(1),
+                 form.PlayerOptions(1)->mapToGlobal(QPoint(0, form.PlayerOptions(1)->height())));
+        QCOMPARE(key.dialogs->questions, QStringList({"Remove Player 2 ?"}));
+        QCOMPARE(key.log().last(), QStringLiteral("DISABLED"));
+
+        // Ctrl+S asks for a save at the end of the turn; the person ends it with "A".
+        Press(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(key.dialogs->messages,
+                 QStringList({"Game will be saved at the completion of this turn"}));
+        for (int i = 0; i < 8 && QApplication::focusWidget() != form.Commandline(); ++i) {
+            Press(Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), form.Commandline());
+        QTest::keyClicks(form.Commandline(), QStringLiteral("a"));
+        Press(Qt::Key_Return);
+        QVERIFY(key.log().contains("GAME SAVED TO " + savedGame));
+        QVERIFY(QFile::exists(savedGame));
+
+        // Ctrl+Q quits after the question.
+        Press(Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(key.dialogs->questions.last(), QStringLiteral("Quit current game?"));
+        QVERIFY(form.endedByGame());
+        QVERIFY(!form.isVisible());
+    }
+};
+
+QTEST_MAIN(Form1KeyboardTest)
+#include "Form1KeyboardTest.moc"
