@@ -19,7 +19,6 @@ class Form1PlayTest : public QObject {
 private slots:
     void initTestCase();
     void fourComputersPlayToTheEnd();
-    void throwCountsShowEachPlayersThrows();
     void restartDuringComputerPlay();
     void finishedGameNotRestartedWritesSettingsAndEnds();
     void closeBoxInTheMiddleOfPlayEndsPromptly_data();
@@ -77,44 +76,6 @@ void Form1PlayTest::fourComputersPlayToTheEnd() {
     }
     QVERIFY(form->isVisible());
     QVERIFY(!form->endedByGame());
-}
-
-void Form1PlayTest::throwCountsShowEachPlayersThrows() {
-    Sandbox sandbox;
-    sandbox.setUserSettings(UserSettings{});
-    StartedForm form;
-    QVERIFY(form.start());
-    std::array<std::array<int, 7>, 4> counted{};
-    std::array<QStringList, 7> shown;
-    form.dialogs->answerer = [&](const QString&) {
-        // Count the throws the log shows, and keep the throw-count lines as shown now.
-        const ruvo::GameState& state = form->game().state();
-        for (int p = 0; p < 4; ++p) {
-            for (int d = 1; d <= 6; ++d) {
-                counted[p][d] = state.ThrowCount[p][d];
-            }
-        }
-        for (int d = 0; d < 7; ++d) {
-            shown[d] << form->DiceCount(d)->text();
-        }
-        return false;
-    };
-    form.type(QStringLiteral("START"));
-    QCOMPARE(shown[0].size(), 1);
-    QCOMPARE(shown[0][0], QStringLiteral("      P1  P2  P3  P4"));
-    int total = 0;
-    for (int d = 1; d <= 6; ++d) {
-        const QString line = shown[d][0];
-        QVERIFY(line.startsWith(QStringLiteral("%1's  ").arg(d)));
-        for (int p = 0; p < 4; ++p) {
-            const int count = counted[p][d];
-            total += count;
-            const QString column = line.mid(4 * p + 6, 2);
-            QCOMPARE(column, count == 0 ? QStringLiteral(" .")
-                                        : QString::fromStdString(ruvo::RightAligned2(count)));
-        }
-    }
-    QVERIFY(total > 100);
 }
 
 void Form1PlayTest::restartDuringComputerPlay() {

@@ -15,7 +15,6 @@ private slots:
     void initTestCase();
     void optionsChangeThePlayerAndAreLogged();
     void theLastTwoPlayersCannotBeRemoved();
-    void aRemovedPlayerLeavesWhenItsTurnComes();
     void aBadSavedGameLeavesTheNewGamePosition();
     void typingOverTheDesignTextReplacesIt();
 };
@@ -71,44 +70,6 @@ void Form1PlayersTest::theLastTwoPlayersCannotBeRemoved() {
     QVERIFY(form.dialogs->questions.isEmpty());
     QVERIFY(form.log().isEmpty());
     QVERIFY(form->PlayerInfo(1)->isVisible());
-}
-
-void Form1PlayersTest::aRemovedPlayerLeavesWhenItsTurnComes() {
-    Sandbox sandbox;
-    sandbox.setUserSettings(UserSettings{}); // four computers at full speed
-    StartedForm form;
-    QVERIFY(form.start());
-    form.dialogs->menuPicks = {"Playing"};
-    form.dialogs->answers = {false};
-    QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
-    QCOMPARE(form.dialogs->questions, QStringList({"Remove Player 3 ?"}));
-    QVERIFY2(form.log().isEmpty(), "No keeps the player");
-
-    form.dialogs->menuPicks = {"Playing"};
-    form.dialogs->answers = {true};
-    QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
-    QCOMPARE(form.log(), QStringList({"DISABLED"}));
-    QVERIFY(form->PlayerInfo(2)->isHidden());
-    QVERIFY(form->PlayerTypePicture(2)->isHidden());
-    QVERIFY2(form->Piece(84)->isVisible(), "its pieces stay until the game reaches it");
-    QCOMPARE(form.soundsPlayed().last(), QStringLiteral("ruvcap.wav"));
-
-    // A whole game of the three others; when it ends, player 3's yard has been cleared.
-    bool yardShownAtTheEnd = true;
-    QStringList logAtTheEnd;
-    form.dialogs->answerer = [&](const QString& prompt) {
-        if (prompt == QStringLiteral("Game finished, restart?")) {
-            yardShownAtTheEnd = form->Piece(84)->isVisible();
-            logAtTheEnd = form.log();
-        }
-        return true;
-    };
-    form.type(QStringLiteral("start"));
-    QVERIFY(!yardShownAtTheEnd);
-    QVERIFY(logAtTheEnd.contains(QStringLiteral("FINISHED 1st")));
-    QVERIFY(logAtTheEnd.contains(QStringLiteral("FINISHED 2nd")));
-    QVERIFY(!logAtTheEnd.contains(QStringLiteral("FINISHED 3rd")));
-    QCOMPARE(form->PlayerInfo(2)->title(), QStringLiteral("NOT PLAYING"));
 }
 
 void Form1PlayersTest::aBadSavedGameLeavesTheNewGamePosition() {

@@ -42,7 +42,6 @@ void Form1StartUpTest::windowAndTilesFollowTheScreen() {
     const int screenHeight = qRound(screen->geometry().height() * twips);
     const int windowHeight = qRound(screenHeight * 0.85);
     QCOMPARE(form->game().state().TileSize, qRound(windowHeight / 16.0));
-    QCOMPARE(form->boardLayout()->tileSize, form->game().state().TileSize);
 
     // 0.85 of the screen across; down, 0.85 of it plus the command line; the frame included.
     const QSize frame = form->frameAllowance();
