@@ -109,6 +109,12 @@ private slots:
         }
         Press(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), form.MovesList()->focusProxy());
+        Press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), form.SpeedRange());
+        const int speed = form.SpeedRange()->value();
+        Press(Qt::Key_Left); // towards LONG
+        QCOMPARE(form.SpeedRange()->value(), speed - 1);
+        QCOMPARE(form.game().state().SpeedRange, speed - 1);
         form.Start()->setFocus(Qt::TabFocusReason);
         QVERIFY(form.Start()->grab().toImage() != unfocused); // the focus mark
         // A click leaves the focus where it was.

@@ -27,6 +27,8 @@ KeyboardPlay::KeyboardPlay(Form1& form, Run run)
         form.PlayerOptions(p)->setKeyboardButton(true);
     }
     form.SpeedRange()->setFocusPolicy(Qt::TabFocus);
+    // Left lengthens the pause, towards LONG, as the slider is drawn.
+    form.SpeedRange()->setInvertedControls(false);
     for (size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }
