@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <signal.h>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -25,12 +26,18 @@ namespace fs = std::filesystem;
 const fs::path& Folder() {
     static const fs::path folder = [] {
         const fs::path base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        fs::path made = base / ("ruvo-settings-fuzz-" + std::to_string(getpid()));
+        const std::string prefix = "ruvo-settings-fuzz-";
+        // The folders of earlier runs, which end without cleaning up, go first.
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(base, ignored)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(prefix, 0) == 0 &&
+                kill(static_cast<pid_t>(std::atol(name.c_str() + prefix.size())), 0) != 0) {
+                fs::remove_all(entry.path(), ignored);
+            }
+        }
+        fs::path made = base / (prefix + std::to_string(getpid()));
         fs::create_directories(made);
-        std::atexit([] {
-            std::error_code ignored;
-            fs::remove_all(Folder(), ignored);
-        });
         return made;
     }();
     return folder;
