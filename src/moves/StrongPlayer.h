@@ -12,15 +12,16 @@
 
 namespace ruvo {
 
+// The defaults are the measured best of the tournament benchmark (bench/levels).
 struct StrongSettings {
-    int finishes = 64;     // games finished per candidate
-    int cutRounds = 80;    // a finish stops after this many rounds and is judged by the race
-    int yardPips = 8;      // what a piece in its yard counts beyond the whole path
-    double raceScale = 0;  // how surely a lead in the race holds (0: strictly)
-    double winWeight = 0;  // a move's score: mean place less winWeight times its win chance
-    double confidence = 0; // leave the weight table's move only for one better by this many
-                           // standard errors
-    int threads = 0;       // 0: one per core
+    int finishes = 64;       // games finished per candidate
+    int cutRounds = 10;      // a finish stops after this many rounds and is judged by the race
+    int yardPips = 8;        // what a piece in its yard counts beyond the whole path
+    double raceScale = 15;   // how surely a lead in the race holds (0: strictly)
+    double winWeight = 0;    // a move's score: mean place less winWeight times its win chance
+    double confidence = 1.0; // leave the weight table's move only for one better by this many
+                             // standard errors
+    int threads = 0;         // 0: one per core
 };
 
 struct CandidateEstimate {

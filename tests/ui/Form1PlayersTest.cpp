@@ -42,10 +42,12 @@ void Form1PlayersTest::optionsChangeThePlayerAndAreLogged() {
              QStringLiteral("Computer to play for this Player"));
     QTest::mouseClick(options, Qt::LeftButton);
     QCOMPARE(form.dialogs->menus.back().captions,
-             QStringList({"Computer", "Playing", "Not paused", "Cancel"}));
+             QStringList({"Computer", "Playing", "Not paused", "-", "Easy", "Standard", "Strong",
+                          "Cancel"}));
     QTest::mouseClick(options, Qt::LeftButton);
     QCOMPARE(form.dialogs->menus.back().captions,
-             QStringList({"Computer", "Playing", "Paused", "Cancel"}));
+             QStringList(
+                 {"Computer", "Playing", "Paused", "-", "Easy", "Standard", "Strong", "Cancel"}));
     QTest::mouseClick(options, Qt::LeftButton);
     QCOMPARE(form->PlayerTypePicture(0)->toolTip(),
              QStringLiteral("Human to play for this Player"));
@@ -53,7 +55,8 @@ void Form1PlayersTest::optionsChangeThePlayerAndAreLogged() {
     // The person's menu offers no pause.
     form.dialogs->menuPicks = {"Not paused"};
     QTest::mouseClick(options, Qt::LeftButton);
-    QCOMPARE(form.dialogs->menus.back().enabled, QList<bool>({true, true, false, true}));
+    QCOMPARE(form.dialogs->menus.back().enabled,
+             QList<bool>({true, true, false, true, false, false, false, true}));
     QCOMPARE(form.log().size(), 4);
 }
 

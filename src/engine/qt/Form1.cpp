@@ -15,6 +15,8 @@
 #include "files/SettingsFile.h"
 #include "files/qt/DefaultSettingsLocation.h"
 #include "listctl/qt/UserControl1.h"
+#include "players/qt/LevelMenu.h"
+#include "players/qt/LevelPreferences.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +32,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -81,6 +84,9 @@ Form1::Form1(std::unique_ptr<ModalDialogs> dialogs, std::unique_ptr<ruvo::DiceSo
       dice_(dice ? std::move(dice) : std::make_unique<ruvo::RandomDice>()),
       game_(std::make_unique<ruvo::Game>(*this, *dice_)),
       sounds_(new SoundPlayer(QCoreApplication::applicationDirPath(), this)) {
+    // Easy and Strong players draw from streams of their own; Strong thinks beside the window.
+    game_->levels().setGameSeed(QRandomGenerator::system()->generate64());
+    game_->levels().setBackground(true);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ruvo"));
     setWindowIcon(WindowIcon());
@@ -242,6 +248,7 @@ void Form1::createMenus() {
     humanx_ = addMenuItem(playerOptss_, "Humanx", "Human", "TYPE");
     enabledx_ = addMenuItem(playerOptss_, "Enabledx", "Enabled", "ENABLEDISABLE");
     pausedx_ = addMenuItem(playerOptss_, "Pausedx", "Paused", "PAUSED");
+    levelMenu_ = new LevelMenu(playerOptss_);
     addMenuItem(playerOptss_, "Cancelx", "Cancel", "");
 }
 
@@ -269,6 +276,7 @@ bool Form1::startUp(const QString& settingsPath) {
         return false;
     }
     game_->startUp(settings, commandLineOwnColor_);
+    game_->levels().setLevels(LevelPreferences(settingsPath).load());
     applyLayout();
     showState();
 
@@ -452,7 +460,11 @@ void Form1::showState() {
         }
         const ruvo::TypePictureView& type = state.PlayerTypePicture[p];
         playerTypePicture_[p]->setpicture(type.picture);
-        const QString tip = ToQString(type.toolTip);
+        QString tip = ToQString(type.toolTip);
+        const ruvo::ComputerLevel level = game_->levels().level(p);
+        if (type.picture == ruvo::Picture::Computer && level != ruvo::ComputerLevel::Standard) {
+            tip += QStringLiteral(" (%1)").arg(QString::fromLatin1(ruvo::LevelName(level)));
+        }
         if (playerTypePicture_[p]->toolTip() != tip) {
             playerTypePicture_[p]->setToolTip(tip);
         }
@@ -699,8 +711,24 @@ std::string Form1::popupPlayerMenu(const ruvo::PlayerMenu& menu) {
     enabledx_->setText(ToQString(menu.enabledCaption));
     pausedx_->setText(ToQString(menu.pausedCaption));
     pausedx_->setEnabled(menu.pausedEnabled);
+    ruvo::ComputerLevels& levels = game_->levels();
+    levelMenu_->prepare(levels.level(menu.player), menu.typeCaption == "Computer");
     const QAction* chosen =
         dialogs_->popupMenu(playerOptss_, KeyboardPlay::popupPosition(playerOptions_[menu.player]));
+    if (const auto level = levelMenu_->levelOf(chosen)) {
+        // The player's next turn is played at the new level.
+        levels.setLevel(menu.player, *level);
+        std::array<ruvo::ComputerLevel, 4> all{};
+        for (int p = 0; p < 4; ++p) {
+            all[p] = levels.level(p);
+        }
+        const LevelPreferences preferences(settingsPath_);
+        if (!preferences.save(all)) {
+            dialogs_->message(this, QStringLiteral("The computer levels could not be kept in %1.")
+                                        .arg(QDir::toNativeSeparators(preferences.path())));
+        }
+        return {};
+    }
     return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
 }
 

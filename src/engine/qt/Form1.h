@@ -22,6 +22,7 @@
 #include <vector>
 
 class BoxControl;
+class LevelMenu;
 class DieImage;
 class KeyboardPlay;
 class WindowAccessibility;
@@ -80,6 +81,7 @@ public:
     QLineEdit* Commandline() const { return commandLine_; }
     QMenu* Menux() const { return menux_; }
     QMenu* PlayerOptss() const { return playerOptss_; }
+    LevelMenu* Levels() const { return levelMenu_; }
 
     // ---- The game's host
     void addLogLine(const std::string& text, int paletteEntry) override;
@@ -177,6 +179,7 @@ private:
     QAction* humanx_ = nullptr;
     QAction* enabledx_ = nullptr;
     QAction* pausedx_ = nullptr;
+    LevelMenu* levelMenu_ = nullptr;
 
     KeyboardPlay* keyboard_ = nullptr;
     std::unique_ptr<WindowAccessibility> accessibility_;
