@@ -203,12 +203,16 @@ void Form1StartUpTest::menusHaveTheirItemsInOrder() {
     QCOMPARE(form.dialogs->menus.size(), size_t(3));
     QCOMPARE(form.dialogs->menus[1].title, QStringLiteral("Player 1 Options"));
     QCOMPARE(form.dialogs->menus[1].captions,
-             QStringList({"Human", "Playing", "Not paused", "Cancel"}));
-    QCOMPARE(form.dialogs->menus[1].enabled, QList<bool>({true, true, false, true}));
+             QStringList(
+                 {"Human", "Playing", "Not paused", "-", "Easy", "Standard", "Strong", "Cancel"}));
+    QCOMPARE(form.dialogs->menus[1].enabled,
+             QList<bool>({true, true, false, true, false, false, false, true}));
     QCOMPARE(form.dialogs->menus[2].title, QStringLiteral("Player 3 Options"));
     QCOMPARE(form.dialogs->menus[2].captions,
-             QStringList({"Computer", "Playing", "Not paused", "Cancel"}));
-    QCOMPARE(form.dialogs->menus[2].enabled, QList<bool>({true, true, true, true}));
+             QStringList({"Computer", "Playing", "Not paused", "-", "Easy", "Standard", "Strong",
+                          "Cancel"}));
+    QCOMPARE(form.dialogs->menus[2].enabled,
+             QList<bool>({true, true, true, true, true, true, true, true}));
 
     // Help and about from the menu; the help page is looked for in the program's folder.
     form.dialogs->menuPicks = {"Help", "About"};
