@@ -1,155 +1,89 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moves/RolloutSimulator.h"
 
-#include "board/PathTable.h"
-#include "moves/ComputerPlayer.h"
 #include "moves/MoveGenerator.h"
 #include "moves/SeedMix.h"
+#include "rules/RulesPlay.h"
+#include "rules/StandardChooser.h"
 
 #include <cmath>
 
 namespace ruvo {
 
-RolloutSimulator::RolloutSimulator() {
-    FillPieceTriples(work_);
-}
+namespace {
+
+// One stream of draws per player: what one player throws never shifts another's dice, so the
+// candidates of a decision meet the same dice for longer.
+class PlayerStreams {
+public:
+    PlayerStreams(const RulesState& state, uint64_t seed) : state_(state) {
+        for (int p = 0; p < 4; ++p) {
+            streams_[p] = MixSeed(seed, static_cast<uint64_t>(p) + 1);
+        }
+    }
+    int draw() {
+        const int p = state_.current < 0 ? 0 : state_.current;
+        return static_cast<int>(((NextRandom(streams_[p]) >> 32) * 6) >> 32) + 1;
+    }
+
+private:
+    const RulesState& state_;
+    uint64_t streams_[4];
+};
+
+} // namespace
 
 void RolloutSimulator::reset(const RolloutPosition& position) {
-    work_.PieceSquares = position.pieces;
-    work_.SquareOwner = position.owner;
-    work_.SquareCount = position.count;
-    work_.ThrowCount = position.throwCount;
-    work_.FrequentFace = position.frequentFace;
-    work_.FinishPlace = position.finishPlace;
-    work_.FinishedCount = position.finishedCount;
-    work_.PlayerCount = position.playerCount;
-    work_.CurrentPlayer = position.currentPlayer;
-    playing_ = position.playing;
-}
-
-void RolloutSimulator::liftPiece(int player, int position) {
-    const int b = PathSquare(player, position);
-    if (--work_.SquareCount[b] <= 0) {
-        work_.SquareCount[b] = 0;
-        work_.SquareOwner[b] = -1;
-    } else {
-        work_.SquareOwner[b] = static_cast<int16_t>(player);
-    }
-}
-
-void RolloutSimulator::placePiece(int player, int position) {
-    const int b = PathSquare(player, position);
-    const int owner = work_.SquareOwner[b];
-    if (owner != -1 && owner != player && work_.SquareCount[b] >= 1) {
+    rules_.clearBoard();
+    for (int p = 0; p < 4; ++p) {
         for (int k = 0; k < 4; ++k) {
-            if (PathSquare(owner, work_.PieceSquares[owner][k]) == b) {
-                const int y = YardSquare(owner, k);
-                work_.PieceSquares[owner][k] = static_cast<int16_t>(y);
-                work_.SquareCount[y] = 1;
-                work_.SquareOwner[y] = static_cast<int16_t>(owner);
-                break;
-            }
+            rules_.putPiece(p, k, position.pieces[p][k]);
         }
-        work_.SquareCount[b] = 0;
+        rules_.finishPlace[p] = static_cast<uint8_t>(position.finishPlace[p]);
+        rules_.frequentFace[p] = static_cast<uint8_t>(position.frequentFace[p]);
+        for (int face = 0; face < 7; ++face) {
+            rules_.throwCount[p][face] = static_cast<uint16_t>(position.throwCount[p][face]);
+        }
     }
-    ++work_.SquareCount[b];
-    work_.SquareOwner[b] = static_cast<int16_t>(player);
+    rules_.enabled = position.playing;
+    rules_.finishedCount = static_cast<uint8_t>(position.finishedCount);
+    rules_.playerCount = static_cast<uint8_t>(position.playerCount);
+    rules_.current = static_cast<int8_t>(position.currentPlayer);
+    rules_.turnCount = 0;
 }
 
 void RolloutSimulator::playMove(int player, const MoveEntry& entry) {
     bool home = false;
     for (int k = 0; k < 4; ++k) {
-        const int oldPos = work_.PieceSquares[player][k];
-        const int newPos = entry.destination[k];
-        if (oldPos == newPos) {
+        const int from = rules_.position[player][k];
+        const int to = entry.destination[k];
+        if (from == to) {
             continue;
         }
-        liftPiece(player, oldPos);
-        home = home || newPos == HomePosition;
-        placePiece(player, newPos);
-        work_.PieceSquares[player][k] = static_cast<int16_t>(newPos);
+        rules_.lift(player, RulesState::squareOf(player, from));
+        home = home || to == HomePosition;
+        rules_.place(player, RulesState::squareOf(player, to));
+        rules_.position[player][k] = static_cast<uint8_t>(to);
     }
     if (home) {
-        work_.CurrentPlayer = static_cast<int16_t>(player - 1); // the same player goes again
+        rules_.current = static_cast<int8_t>(player - 1); // the same player goes again
     }
-}
-
-int RolloutSimulator::throwDie(int player, uint64_t& stream) {
-    int value = 0;
-    for (int draw = 1; draw <= 10; ++draw) {
-        value = static_cast<int>(((NextRandom(stream) >> 32) * 6) >> 32) + 1;
-        if (value != work_.FrequentFace[player]) {
-            break;
-        }
-    }
-    return value;
 }
 
 void RolloutSimulator::playOn(uint64_t seed, int rounds) {
-    std::array<uint64_t, 4> streams{};
-    for (int p = 0; p < 4; ++p) {
-        streams[p] = MixSeed(seed, static_cast<uint64_t>(p) + 1);
-    }
-    auto& dice = work_.DiceThrow;
-    for (int turn = 0; turn < 4 * rounds; ++turn) {
-        if (ended()) {
-            return;
-        }
-        const int P = work_.CurrentPlayer + 1 > 3 ? 0 : work_.CurrentPlayer + 1;
-        work_.CurrentPlayer = static_cast<int16_t>(P);
-        if (work_.FinishPlace[P] != 0 || !playing_[P]) {
-            continue;
-        }
-        bool allHome = true;
-        for (int position : work_.PieceSquares[P]) {
-            allHome = allHome && position == HomePosition;
-        }
-        if (allHome) {
-            work_.FinishPlace[P] = ++work_.FinishedCount;
-            continue;
-        }
-        dice[1] = dice[2] = dice[3] = 0;
-        for (int n = 1; n <= 3; ++n) {
-            dice[n] = static_cast<int16_t>(throwDie(P, streams[P]));
-            if (dice[n] != 6) {
-                break;
-            }
-            if (n == 3) {
-                dice[1] = dice[2] = dice[3] = 0;
-            }
-        }
-        if (dice[1] == 0) {
-            continue;
-        }
-        auto& counts = work_.ThrowCount[P];
-        for (int n = 1; n <= 3 && dice[n] != 0; ++n) {
-            ++counts[dice[n]];
-        }
-        int best = 1;
-        for (int face = 2; face <= 6; ++face) {
-            if (counts[face] > counts[best]) {
-                best = face;
-            }
-        }
-        work_.FrequentFace[P] = static_cast<int16_t>(best);
-        PrepareTurnMoves(work_, P, false);
-        if (work_.PossibleMoveCount >= 2) {
-            playMove(P, work_.PossibleMoves[work_.ChosenMove]);
-        }
-    }
+    PlayerStreams dice(rules_, seed);
+    StandardChooser choose;
+    NullObserver observer;
+    RulesPlay::playRounds(rules_, dice, choose, observer, 4L * rounds);
 }
 
 bool RolloutSimulator::ended() const {
-    int finished = 0;
-    for (int p = 0; p < 4; ++p) {
-        finished += work_.FinishPlace[p] != 0 ? 1 : 0;
-    }
-    return finished >= work_.PlayerCount - 1;
+    return RulesPlay::gameOver(rules_);
 }
 
 int RolloutSimulator::distanceLeft(int player, int yardPips) const {
     int distance = 0;
-    for (int position : work_.PieceSquares[player]) {
+    for (int position : rules_.position[player]) {
         distance += position > 75 ? HomePosition + yardPips : HomePosition - position;
     }
     return distance;
@@ -157,16 +91,16 @@ int RolloutSimulator::distanceLeft(int player, int yardPips) const {
 
 RolloutSimulator::Outcome RolloutSimulator::outcome(int player, const Judging& judging) const {
     Outcome result;
-    if (work_.FinishPlace[player] != 0) {
-        result.place = work_.FinishPlace[player];
-        result.win = work_.FinishPlace[player] == 1 ? 1.0 : 0.0;
+    if (rules_.finishPlace[player] != 0) {
+        result.place = rules_.finishPlace[player];
+        result.win = rules_.finishPlace[player] == 1 ? 1.0 : 0.0;
         return result;
     }
     const int mine = distanceLeft(player, judging.yardPips);
-    result.place = 1.0 + work_.FinishedCount;
-    result.win = work_.FinishedCount == 0 ? 1.0 : 0.0;
+    result.place = 1.0 + rules_.finishedCount;
+    result.win = rules_.finishedCount == 0 ? 1.0 : 0.0;
     for (int other = 0; other < 4; ++other) {
-        if (other == player || !playing_[other] || work_.FinishPlace[other] != 0) {
+        if (other == player || !rules_.enabled[other] || rules_.finishPlace[other] != 0) {
             continue;
         }
         const int lead = distanceLeft(other, judging.yardPips) - mine;
@@ -178,6 +112,30 @@ RolloutSimulator::Outcome RolloutSimulator::outcome(int player, const Judging& j
         result.win *= ahead;
     }
     return result;
+}
+
+GameState RolloutSimulator::gameState() const {
+    GameState state;
+    FillPieceTriples(state);
+    for (int p = 0; p < 4; ++p) {
+        for (int k = 0; k < 4; ++k) {
+            state.PieceSquares[p][k] = rules_.position[p][k];
+        }
+        state.FinishPlace[p] = rules_.finishPlace[p];
+        state.FrequentFace[p] = rules_.frequentFace[p];
+        state.PlayerEnabled[p] = rules_.enabled[p] ? state.FlagYes : state.FlagNo;
+        for (int face = 0; face < 7; ++face) {
+            state.ThrowCount[p][face] = static_cast<int16_t>(rules_.throwCount[p][face]);
+        }
+    }
+    for (int square = 0; square < SquareTotal; ++square) {
+        state.SquareOwner[square] = rules_.owner[square];
+        state.SquareCount[square] = rules_.count[square];
+    }
+    state.FinishedCount = rules_.finishedCount;
+    state.PlayerCount = rules_.playerCount;
+    state.CurrentPlayer = rules_.current;
+    return state;
 }
 
 } // namespace ruvo

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Plays a game on from a position, with no window, no log and no waits: the position's player
-// plays a given move, then every player chooses with the weight table, the dice come from one
-// seeded stream per player (with the game's redraw of a player's most frequent face), and the
-// game stops at its end or after a number of rounds. What a strong computer player thinks with.
+// Plays a game on from a position on the rules core, with no window, no log and no waits: the
+// position's player plays a given move, then every player chooses with the weight table, the
+// dice come from one seeded stream per player (with the game's redraw of a player's most
+// frequent face), and the game stops at its end or after a number of rounds. What a strong
+// computer player thinks with.
 #include "engine/GameState.h"
 #include "moves/RolloutPosition.h"
+#include "rules/RulesState.h"
 
 #include <cstdint>
 
@@ -13,8 +15,6 @@ namespace ruvo {
 
 class RolloutSimulator {
 public:
-    RolloutSimulator();
-
     // Starts again from a position.
     void reset(const RolloutPosition& position);
     // Plays a move of the list entry kind for the player whose turn it is; a piece reaching home
@@ -41,16 +41,14 @@ public:
     // The distance the player's pieces have left.
     int distanceLeft(int player, int yardPips) const;
 
-    const GameState& state() const { return work_; }
-    int currentPlayer() const { return work_.CurrentPlayer; }
+    const RulesState& rules() const { return rules_; }
+    int currentPlayer() const { return rules_.current; }
+    // The position as the game's record holds it (pieces, squares, throw counts, places, turn),
+    // ready for listing moves.
+    GameState gameState() const;
 
 private:
-    void liftPiece(int player, int position);
-    void placePiece(int player, int position);
-    int throwDie(int player, uint64_t& stream);
-
-    GameState work_;
-    std::array<bool, 4> playing_{};
+    RulesState rules_;
 };
 
 } // namespace ruvo

@@ -66,7 +66,7 @@ std::vector<Position> PlayedPositions(uint64_t seed, int wanted) {
             continue;
         }
         Position position;
-        position.state = simulator.state();
+        position.state = simulator.gameState();
         position.player = (simulator.currentPlayer() + 1) % 4;
         GameState& state = position.state;
         state.CurrentPlayer = static_cast<int16_t>(position.player);
@@ -182,10 +182,10 @@ TEST(RolloutRules, CaptureHomeAndPlaces) {
     MoveEntry capture;
     capture.destination = {14, 51, 78, 79};
     simulator.playMove(0, capture);
-    EXPECT_EQ(simulator.state().PieceSquares[1][0], YardSquare(1, 0));
-    EXPECT_EQ(simulator.state().SquareOwner[14], 0);
-    EXPECT_EQ(simulator.state().SquareCount[14], 1);
-    EXPECT_EQ(simulator.state().SquareCount[YardSquare(1, 0)], 1);
+    EXPECT_EQ(simulator.gameState().PieceSquares[1][0], YardSquare(1, 0));
+    EXPECT_EQ(simulator.gameState().SquareOwner[14], 0);
+    EXPECT_EQ(simulator.gameState().SquareCount[14], 1);
+    EXPECT_EQ(simulator.gameState().SquareCount[YardSquare(1, 0)], 1);
     EXPECT_EQ(simulator.currentPlayer(), 0);
     MoveEntry home;
     home.destination = {14, 57, 78, 79};
