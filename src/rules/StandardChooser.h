@@ -6,6 +6,7 @@
 #include "rules/MoveList.h"
 #include "rules/RulesState.h"
 
+#include <bit>
 #include <cstdint>
 
 namespace ruvo {
@@ -39,11 +40,10 @@ public:
         for (int n = 0; n < moves.size(); ++n) {
             const MoveList::Move move = moves[n];
             int score = Weights::Base;
-            for (int k = 0; k < 4; ++k) {
+            for (MoveList::Move rest = move; rest != 0;) {
+                const int k = std::countr_zero(rest) / 8; // the next piece that moves
                 const int m = MoveList::amount(move, k);
-                if (m == 0) {
-                    continue;
-                }
+                rest &= ~(MoveList::Move{0xFF} << (8 * k));
                 if (((known[k] >> m) & 1) == 0) {
                     known[k] |= uint32_t{1} << m;
                     pieceScore[k][m] = scorer.piece(k, m);
@@ -128,8 +128,8 @@ private:
             const uint64_t window = from >= 64
                                         ? high_ >> (from - 64)
                                         : (low_ >> from) | (from > 59 ? high_ << (64 - from) : 0);
-            constexpr uint8_t ones[32] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
-                                          1, 2, 2, 3, 2, 3, 3, 4, 2, 3, 3, 4, 3, 4, 4, 5};
+            static constexpr uint8_t ones[32] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
+                                                 1, 2, 2, 3, 2, 3, 3, 4, 2, 3, 3, 4, 3, 4, 4, 5};
             return ones[window & 0x1F];
         }
 
