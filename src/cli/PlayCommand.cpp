@@ -4,6 +4,7 @@
 #include "cli/DrawsFile.h"
 #include "cli/HeadlessHost.h"
 #include "cli/NumberList.h"
+#include "cli/OptionParser.h"
 #include "cli/PlayRun.h"
 #include "cli/UsageError.h"
 #include "engine/Game.h"
@@ -12,6 +13,7 @@
 #include "files/FileError.h"
 #include "files/SavedGameFile.h"
 #include "files/SettingsFile.h"
+#include "files/SettingsLocation.h"
 #include "moves/ComputerLevel.h"
 #include "rules/SeededDice.h"
 
@@ -45,22 +47,26 @@ struct PlayOptions {
 };
 
 PlayOptions ParseOptions(const std::vector<std::string>& args) {
+    const OptionParser::Result parsed = OptionParser::Parse(args,
+                                                            {{"config", true},
+                                                             {"enabled", true},
+                                                             {"games", true},
+                                                             {"seed", true},
+                                                             {"draws", true},
+                                                             {"turns", true},
+                                                             {"save", true},
+                                                             {"load", true},
+                                                             {"computer", true},
+                                                             {"log", false}},
+                                                            false);
+    if (!parsed.rest.empty()) {
+        throw UsageError("unexpected argument '" + parsed.rest.front() + "'");
+    }
     PlayOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
+    for (const auto& [name, value] : parsed.options) {
         if (name == "--log") {
             options.log = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            throw UsageError(name == "--config" || name == "--enabled" || name == "--games" ||
-                                     name == "--seed" || name == "--draws" || name == "--turns" ||
-                                     name == "--save" || name == "--load" || name == "--computer"
-                                 ? name + " needs a value"
-                                 : "unknown option '" + name + "'");
-        }
-        const std::string& value = args[++i];
-        if (name == "--config") {
+        } else if (name == "--config") {
             options.config = value;
         } else if (name == "--enabled") {
             if (value.size() != 4 || value.find_first_not_of("01") != std::string::npos) {
@@ -86,8 +92,6 @@ PlayOptions ParseOptions(const std::vector<std::string>& args) {
             } catch (const std::invalid_argument& error) {
                 throw UsageError(std::string("--computer: ") + error.what());
             }
-        } else {
-            throw UsageError("unknown option '" + name + "'");
         }
     }
     if (options.seed && options.drawsFile) {
@@ -99,21 +103,13 @@ PlayOptions ParseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
-// The settings file: the one named, else ruvo.cfg in the current folder, else the default
-// beside the program.
+// The settings file in the order the window program reads it; a missing per-user file is not
+// made here: the shipped default is read instead.
 std::string SettingsPath(const std::optional<std::string>& named,
                          const std::string& programFolder) {
-    if (named) {
-        return *named;
-    }
-    const std::string local = "ruvo.cfg";
-    if (!programFolder.empty() && !std::filesystem::exists(local)) {
-        const std::filesystem::path beside = std::filesystem::path(programFolder) / local;
-        if (std::filesystem::exists(beside)) {
-            return beside.string();
-        }
-    }
-    return local;
+    const SettingsLocation location(named, {"", SettingsLocation::UserFolder(),
+                                            SettingsLocation::ShippedFolder(programFolder)});
+    return location.readPath();
 }
 
 // The seed of the Easy and Strong players' own streams: the dice seed, the draws themselves, or

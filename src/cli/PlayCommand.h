@@ -10,8 +10,9 @@ namespace ruvo {
 class PlayCommand {
 public:
     // args: the words after "play". Without --config the settings are ruvo.cfg in the current
-    // folder, or when there is none, the one in programFolder. Throws UsageError on a bad
-    // argument and FileError on a file that cannot be used.
+    // folder, else the per-user file, else the default installed with the program in
+    // programFolder. Throws UsageError on a bad argument and FileError on a file that cannot
+    // be used.
     static int Run(const std::vector<std::string>& args, std::ostream& out,
                    const std::string& programFolder = "");
 };

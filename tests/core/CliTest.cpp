@@ -2,6 +2,7 @@
 // ruvo-cli: the exact output of "moves", and "play" with its options, files and errors.
 #include "FileTestSupport.h"
 
+#include "Version.h"
 #include "cli/CliApp.h"
 #include "cli/DrawsFile.h"
 #include "files/SavedGameFile.h"
@@ -87,7 +88,17 @@ TEST(CliMoves, NoMoveAndPiecesWithoutOptions) {
                        "Options 3:\n");
 }
 
-TEST(CliMoves, BadArgumentsAreRefusedWithOneLine) {
+// A bad argument: a line naming it, then the usage line.
+void ExpectUsageError(const CliRun& run) {
+    EXPECT_EQ(run.status, 2) << run.out;
+    EXPECT_EQ(run.out, "");
+    const size_t firstEnd = run.err.find('\n');
+    ASSERT_NE(firstEnd, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.rfind("ruvo-cli: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.substr(firstEnd + 1), CliApp::UsageLine()) << run.err;
+}
+
+TEST(CliMoves, BadArgumentsAreRefusedWithTheUsageLine) {
     const std::vector<std::vector<std::string>> bad = {
         {"moves", "4", "3", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
         {"moves", "0", "7", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
@@ -101,11 +112,7 @@ TEST(CliMoves, BadArgumentsAreRefusedWithOneLine) {
         {"dance"},
         {}};
     for (const auto& args : bad) {
-        const CliRun run = Cli(args);
-        EXPECT_EQ(run.status, 2) << run.out;
-        EXPECT_EQ(run.out, "");
-        ASSERT_FALSE(run.err.empty());
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        ExpectUsageError(Cli(args));
     }
     EXPECT_NE(Cli(bad[6]).err.find("square 14"), std::string::npos);
 }
@@ -159,9 +166,11 @@ TEST(CliPlay, WithoutASettingsFileHereTheDefaultBesideTheProgramIsUsed) {
     TempFolder folder;
     const std::filesystem::path here = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
+    ::setenv("XDG_CONFIG_HOME", folder.File("config").c_str(), 1);
     const CliRun beside = Cli({"play", "--games", "2", "--seed", "3"}, RUVO_SOURCE_DIR "/data");
     const CliRun nowhere = Cli({"play", "--games", "2", "--seed", "3"}, folder.Path().string());
     std::filesystem::current_path(here);
+    ::unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(beside.status, 0) << beside.err;
     EXPECT_NE(beside.out.find("# games 2\n"), std::string::npos);
     EXPECT_EQ(nowhere.status, 2);
@@ -203,11 +212,19 @@ TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
         {"play", "--config", Config, "--seed", "1", "--draws", "x"},
         {"play", "--config", Config, "--turns"},
         {"play", "--config", Config, "--save", "x.ruv"},
-        {"play", "--config", Config, "--fast"}};
-    for (const auto& args : bad) {
-        const CliRun run = Cli(args);
-        EXPECT_EQ(run.status, 2) << args.back();
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        {"play", "--config", Config, "--fast"},
+        {"play", "--config", Config, "--log=yes"},
+        {"play", "--config", Config, "extra"},
+        {"--config", Config, "play"}};
+    for (size_t i = 0; i < bad.size(); ++i) {
+        const CliRun run = Cli(bad[i]);
+        SCOPED_TRACE(bad[i].back());
+        if (i < 2) { // a file that cannot be used: one line naming it
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        } else {
+            ExpectUsageError(run);
+        }
     }
     EXPECT_NE(Cli(bad[0]).err.find(folder.File("missing.cfg")), std::string::npos);
     EXPECT_NE(Cli(bad[1]).err.find("line 2"), std::string::npos) << Cli(bad[1]).err;
@@ -234,8 +251,10 @@ TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
     for (const auto& [args, reason] : refused) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << reason;
-        EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        const size_t firstEnd = run.err.find('\n') + 1;
+        EXPECT_NE(run.err.substr(0, firstEnd).find(reason), std::string::npos) << run.err;
+        const std::string rest = run.err.substr(firstEnd);
+        EXPECT_TRUE(rest.empty() || rest == CliApp::UsageLine()) << run.err;
     }
 }
 
@@ -285,6 +304,24 @@ TEST(CliPlay, AFolderThatCannotBeSearchedEndsWithOneLine) {
     }
     EXPECT_EQ(run.status, 2) << run.err;
     EXPECT_EQ(run.err, "ruvo-cli: ruvo.cfg: cannot be looked for: Permission denied\n");
+}
+
+TEST(Cli, HelpVersionAndOptionsWithEquals) {
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: ruvo-cli moves", 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("--enabled FLAGS"), std::string::npos);
+    EXPECT_EQ(Cli({"-h"}).out, help.out);
+    const CliRun version = Cli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("ruvo-cli ") + Version + "\n");
+
+    const CliRun spaced = Cli({"play", "--config", Config, "--seed", "4", "--games", "2", "--log"});
+    const CliRun equals = Cli({"play", "--config=" + Config, "--seed=4", "--games=2", "--log"});
+    EXPECT_EQ(equals.status, 0) << equals.err;
+    EXPECT_GT(LogLines(equals.out).size(), 100u);
+    EXPECT_EQ(LogLines(equals.out), LogLines(spaced.out));
+    EXPECT_NE(equals.out.find("# games 2\n"), std::string::npos);
 }
 
 } // namespace

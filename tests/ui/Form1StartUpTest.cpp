@@ -4,6 +4,8 @@
 // settings files that cannot be used.
 #include "Form1TestSupport.h"
 
+#include "files/qt/UserFolders.h"
+
 #include "board/qt/DieImage.h"
 
 #include <QGroupBox>
@@ -214,12 +216,12 @@ void Form1StartUpTest::menusHaveTheirItemsInOrder() {
     QCOMPARE(form.dialogs->menus[2].enabled,
              QList<bool>({true, true, true, true, true, true, true, true}));
 
-    // Help and about from the menu; the help page is looked for in the program's folder.
+    // Help and about from the menu; the help page is looked for in the program's data folder.
     form.dialogs->menuPicks = {"Help", "About"};
     QTest::mouseClick(form->Start(), Qt::LeftButton);
     QTest::mouseClick(form->Start(), Qt::LeftButton);
     QCOMPARE(form.dialogs->helpShown,
-             QStringList({QCoreApplication::applicationDirPath() + "/ruvo.htm"}));
+             QStringList({UserFolders::programDataFolder() + "/ruvo.htm"}));
     QCOMPARE(form.dialogs->aboutShown, 1);
 }
 

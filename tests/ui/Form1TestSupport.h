@@ -8,7 +8,8 @@
 //   opened), file choosers, help and about.
 // - TestDice gives queued draws first, then draws from a seeded generator.
 // - Sandbox makes a temporary folder holding a copy of the default ruvo.cfg the current
-//   directory, with its first four lines set as a test wants them.
+//   directory, with its first four lines set as a test wants them; it is also the home folder
+//   (with its configuration and data folders) while the test runs.
 // - StartedForm builds a window with those two, starts it up and shows it.
 #include "board/qt/BoxControl.h"
 #include "engine/qt/Form1.h"
@@ -152,15 +153,27 @@ class Sandbox {
 public:
     Sandbox() : previous_(QDir::currentPath()) {
         QVERIFY2(folder_.isValid(), "no temporary folder");
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+            environment_.emplace_back(name, qgetenv(name));
+        }
+        qputenv("HOME", folder_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", folder_.filePath(QStringLiteral("data")).toLocal8Bit());
         QVERIFY(QFile::copy(QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.cfg"), path()));
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir::setCurrent(folder_.path());
     }
-    ~Sandbox() { QDir::setCurrent(previous_); }
+    ~Sandbox() {
+        QDir::setCurrent(previous_);
+        for (const auto& [name, value] : environment_) {
+            qputenv(name, value);
+        }
+    }
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
 
     QString path() const { return folder_.filePath(QStringLiteral("ruvo.cfg")); }
+    QString folder() const { return folder_.path(); }
     QByteArray contents() const {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -183,6 +196,7 @@ public:
 private:
     QTemporaryDir folder_;
     QString previous_;
+    std::vector<std::pair<const char*, QByteArray>> environment_;
 };
 
 // A started, shown window with scripted dialogs and test dice.

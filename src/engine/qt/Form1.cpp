@@ -13,7 +13,7 @@
 #include "engine/qt/WindowDialogs.h"
 #include "files/FileError.h"
 #include "files/SettingsFile.h"
-#include "files/qt/DefaultSettingsLocation.h"
+#include "files/qt/UserFolders.h"
 #include "listctl/qt/UserControl1.h"
 #include "players/qt/LevelMenu.h"
 #include "players/qt/LevelPreferences.h"
@@ -83,7 +83,7 @@ Form1::Form1(std::unique_ptr<ModalDialogs> dialogs, std::unique_ptr<ruvo::DiceSo
     : QWidget(parent), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<WindowDialogs>()),
       dice_(dice ? std::move(dice) : std::make_unique<ruvo::RandomDice>()),
       game_(std::make_unique<ruvo::Game>(*this, *dice_)),
-      sounds_(new SoundPlayer(QCoreApplication::applicationDirPath(), this)) {
+      sounds_(new SoundPlayer(UserFolders::programDataFolder(), this)) {
     // Easy and Strong players draw from streams of their own; Strong thinks beside the window.
     game_->levels().setGameSeed(QRandomGenerator::system()->generate64());
     game_->levels().setBackground(true);
@@ -268,11 +268,13 @@ bool Form1::startUp(const QString& settingsPath) {
     } catch (const ruvo::FileError& error) {
         dialogs_->message(
             this, QStringLiteral("Ruvo cannot start: its settings file is not usable.\n\n%1\n\n"
-                                 "Ruvo reads %2 from the folder it is started in, here %3. A "
-                                 "default settings file can be copied from %4.")
-                      .arg(ToQString(error.what()), settingsPath,
-                           QDir::toNativeSeparators(QDir::currentPath()),
-                           QDir::toNativeSeparators(ruvo::DefaultSettingsFolder())));
+                                 "Ruvo reads the file given with --config, else ruvo.cfg in the "
+                                 "folder it is started in (here %2), else %3. Repair or remove "
+                                 "the file named; the default settings file is in %4.")
+                      .arg(ToQString(error.what()), QDir::toNativeSeparators(QDir::currentPath()),
+                           QDir::toNativeSeparators(
+                               QDir(UserFolders::configFolder()).filePath("ruvo.cfg")),
+                           QDir::toNativeSeparators(UserFolders::programDataFolder())));
         return false;
     }
     game_->startUp(settings, commandLineOwnColor_);
@@ -294,6 +296,23 @@ bool Form1::startUp(const QString& settingsPath) {
         sounds_->preload(names);
     });
     return true;
+}
+
+bool Form1::startUp(ruvo::SettingsLocation location) {
+    try {
+        location.makeUserFile();
+    } catch (const ruvo::FileError& error) {
+        dialogs_->message(this, QStringLiteral("Ruvo cannot start: its settings file cannot be "
+                                               "made.\n\n%1")
+                                    .arg(ToQString(error.what())));
+        return false;
+    }
+    settingsLocation_ = std::move(location);
+    return startUp(ToQString(settingsLocation_->readPath()));
+}
+
+void Form1::loadGame(const QString& path) {
+    run([&] { game_->loadGame(path.toStdString()); });
 }
 
 QRect Form1::toPixels(const WindowLayout::Rect& twips) const {
@@ -630,6 +649,7 @@ void Form1::clearLog() {
 }
 
 void Form1::processEvents() {
+    emit roundStarting();
     showState();
     if (!stopping_) {
         QCoreApplication::processEvents();
@@ -734,18 +754,20 @@ std::string Form1::popupPlayerMenu(const ruvo::PlayerMenu& menu) {
 
 std::string Form1::chooseFile(const ruvo::FileDialogRequest& request) {
     showState();
-    return stopping_ ? std::string() : dialogs_->chooseFile(this, request);
+    if (stopping_) {
+        return {};
+    }
+    const std::string chosen = dialogs_->chooseFile(this, request);
+    UserFolders::rememberSavedGame(ToQString(chosen));
+    return chosen;
 }
 
 std::string Form1::programFolder() {
-    return QCoreApplication::applicationDirPath().toStdString();
+    return UserFolders::programDataFolder().toStdString();
 }
 
 std::string Form1::savedGamesFolder() {
-    // An installed program's folder is read-only: saved games then start in the current folder,
-    // where the settings file is.
-    const QString folder = QCoreApplication::applicationDirPath();
-    return (QFileInfo(folder).isWritable() ? folder : QDir::currentPath()).toStdString();
+    return UserFolders::savedGamesFolder().toStdString();
 }
 
 void Form1::showHelp(const std::string& helpPagePath) {
@@ -765,8 +787,18 @@ void Form1::showAbout() {
 void Form1::saveSettings() {
     const ruvo::GameState& state = game_->state();
     try {
-        ruvo::SettingsFile::Save(settingsPath_.toStdString(), state.SpeedRange, state.SoundOn,
+        const std::string path =
+            settingsLocation_ ? settingsLocation_->prepareWrite() : settingsPath_.toStdString();
+        ruvo::SettingsFile::Save(settingsPath_.toStdString(), path, state.SpeedRange, state.SoundOn,
                                  state.PlayerType, state.PlayerEnabled, state.PlayerPaused);
+        const QString readFolder = QFileInfo(settingsPath_).absolutePath();
+        if (settingsLocation_ && settingsLocation_->writeMoved() &&
+            UserFolders::firstMoveFrom(readFolder)) {
+            dialogs_->message(this, QStringLiteral("Ruvo does not write into %1, where its "
+                                                   "settings came from: they were saved in %2.")
+                                        .arg(QDir::toNativeSeparators(readFolder),
+                                             QDir::toNativeSeparators(ToQString(path))));
+        }
     } catch (const ruvo::FileError& error) {
         dialogs_->message(
             this,

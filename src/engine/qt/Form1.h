@@ -12,6 +12,7 @@
 #include "engine/Game.h"
 #include "engine/GameHost.h"
 #include "engine/qt/ModalDialogs.h"
+#include "files/SettingsLocation.h"
 
 #include <QString>
 #include <QWidget>
@@ -51,6 +52,11 @@ public:
     // the panels and the right-hand column on the screen's grid. False, after a message naming
     // the file, the line and the fault, when the settings file cannot be used.
     bool startUp(const QString& settingsPath = QStringLiteral("ruvo.cfg"));
+    // The same with the settings file found in its usual places (the per-user file is made
+    // from the default when needed); the settings are written back where location says.
+    bool startUp(ruvo::SettingsLocation location);
+    // Loads a saved game as LOADGAME does after its dialog; the game waits for START.
+    void loadGame(const QString& path);
 
     ruvo::Game& game() { return *game_; }
     // Whether the game ended the program (Exit, or a finished game not restarted).
@@ -107,6 +113,8 @@ public:
 signals:
     // A sound was asked for (sound is on), whether or not it can be heard.
     void soundPlayed(const QString& fileName);
+    // The turn driver is at the top of a round: the last turn is complete.
+    void roundStarting();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -145,6 +153,7 @@ private:
     std::unique_ptr<ruvo::Game> game_;
     SoundPlayer* sounds_;
     QString settingsPath_;
+    std::optional<ruvo::SettingsLocation> settingsLocation_;
     std::optional<WindowLayout> layout_;
     double twipsPerPixelX_ = 15.0;
     double twipsPerPixelY_ = 15.0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/qt/AboutForm.h"
 
+#include "Version.h"
+
 #include <QEvent>
 #include <QFont>
 #include <QHBoxLayout>
@@ -15,9 +17,11 @@ AboutForm::AboutForm(QWidget* parent)
           QStringLiteral("Ruvo, a dice race board game for two to four players, each played "
                          "by a person or by the computer.\n\n"
                          "Written by the Ruvo developers. Questions, ideas and bug reports are "
-                         "welcome through the project's issue tracker."),
+                         "welcome through the project's issue tracker.\n\n"
+                         "Ruvo is free software under the GNU General Public License, version "
+                         "3 or later, and comes with no warranty."),
           this)),
-      Label1(new QLabel(QStringLiteral("Version 1.0"), this)),
+      Label1(new QLabel(QStringLiteral("Version %1").arg(QLatin1String(ruvo::Version)), this)),
       AboutOk(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("About Ruvo"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the settings file is read from and written back to.
+#include "files/SettingsLocation.h"
+#include "FileTestSupport.h"
+#include "files/SettingsFile.h"
+
+#include <set>
+
+namespace ruvo::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Origin = SettingsLocation::Origin;
+
+// A start folder, a per-user folder and a shipped folder side by side; the rows say which of
+// them hold a ruvo.cfg and which cannot be written.
+struct Row {
+    const char* what;
+    bool named;                     // --config names other/ruvo.cfg
+    bool inCurrent;                 // the start folder holds ruvo.cfg
+    bool inUser;                    // the per-user file exists
+    bool startInShipped;            // started from the shipped folder itself
+    std::set<std::string> readOnly; // "current", "other", "other/ruvo.cfg"
+    Origin origin;
+    const char* read;  // folder of the file read
+    const char* write; // folder of the file written
+};
+
+// clang-format off
+const std::vector<Row> kRows = {
+    // what                                               named  cur    user   inShip readOnly             origin                 read       write
+    {"a named file wins over the start folder",            true,  true,  true,  false, {},                  Origin::Named,         "other",   "other"},
+    {"the start folder wins over the per-user file",       false, true,  true,  false, {},                  Origin::CurrentFolder, "current", "current"},
+    {"the per-user file without one in the start folder",  false, false, true,  false, {},                  Origin::UserFolder,    "user",    "user"},
+    {"nothing yet: the shipped default",                   false, false, false, false, {},                  Origin::Shipped,       "shipped", "user"},
+    {"a start folder that cannot be written",              false, true,  false, false, {"current"},         Origin::CurrentFolder, "current", "user"},
+    {"started in the shipped folder",                      false, false, false, true,  {},                  Origin::CurrentFolder, "shipped", "user"},
+    {"a named file in a folder that cannot be written",    true,  false, false, false, {"other"},           Origin::Named,         "other",   "user"},
+    {"a named file that cannot be written",                true,  false, false, false, {"other/ruvo.cfg"},  Origin::Named,         "other",   "user"},
+};
+// clang-format on
+
+std::string Cfg(const fs::path& folder) {
+    return (folder / SettingsLocation::FileName).string();
+}
+
+} // namespace
+
+TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.what);
+        TempFolder root;
+        const std::string defaultBytes = ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg");
+        for (const char* name : {"current", "user", "shipped", "other"}) {
+            fs::create_directories(root.Path() / name);
+        }
+        WriteBytes(Cfg(root.Path() / "shipped"), defaultBytes);
+        WriteBytes(Cfg(root.Path() / "other"), defaultBytes);
+        if (row.inCurrent) {
+            WriteBytes(Cfg(root.Path() / "current"), defaultBytes);
+        }
+        if (row.inUser) {
+            WriteBytes(Cfg(root.Path() / "user"), defaultBytes);
+        }
+        const fs::path start = root.Path() / (row.startInShipped ? "shipped" : "current");
+        const auto canWrite = [&](const std::string& path) {
+            const std::string relative = fs::relative(path, root.Path()).string();
+            return row.readOnly.count(relative) == 0;
+        };
+        std::optional<std::string> named;
+        if (row.named) {
+            named = Cfg(root.Path() / "other");
+        }
+        SettingsLocation location(
+            named, {start.string(), (root.Path() / "user").string(), root.File("shipped")},
+            canWrite);
+
+        EXPECT_EQ(location.origin(), row.origin);
+        EXPECT_EQ(location.readPath(), Cfg(root.Path() / row.read));
+        EXPECT_EQ(location.writePath(), Cfg(root.Path() / row.write));
+        EXPECT_EQ(location.writeMoved(), std::string(row.read) != row.write);
+    }
+}
+
+TEST(SettingsLocation, FirstStartCopiesTheDefaultIntoANewUserFolder) {
+    TempFolder root;
+    const std::string defaultBytes = ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg");
+    fs::create_directories(root.Path() / "shipped");
+    fs::create_directories(root.Path() / "start");
+    WriteBytes(root.File("shipped/ruvo.cfg"), defaultBytes);
+    const fs::path user = root.Path() / "config" / "ruvo";
+    SettingsLocation location(std::nullopt,
+                              {root.File("start"), user.string(), root.File("shipped")});
+
+    location.makeUserFile();
+
+    EXPECT_EQ(location.origin(), Origin::UserFolder);
+    EXPECT_EQ(location.readPath(), Cfg(user));
+    EXPECT_EQ(ReadBytes(Cfg(user)), defaultBytes);
+    EXPECT_EQ(location.writePath(), Cfg(user));
+    EXPECT_TRUE(fs::is_empty(root.Path() / "start"));
+}
+
+TEST(SettingsLocation, FirstStartWithoutADefaultNamesTheMissingFile) {
+    TempFolder root;
+    SettingsLocation location(std::nullopt,
+                              {root.File("start"), root.File("user"), root.File("shipped")});
+    try {
+        location.makeUserFile();
+        FAIL() << "no default settings file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.file(), root.File("shipped/ruvo.cfg"));
+    }
+    EXPECT_FALSE(fs::exists(root.Path() / "user"));
+}
+
+// Started in a folder whose ruvo.cfg cannot be written back: the settings go to the per-user
+// file, which then holds the board data of the file read, and the start folder is untouched.
+TEST(SettingsLocation, SettingsFromAReadOnlyFolderAreSavedInTheUserFolder) {
+    TempFolder root;
+    const std::string original =
+        WithLine(ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg"), 5, "\"portable copy\"");
+    fs::create_directories(root.Path() / "portable");
+    WriteBytes(root.File("portable/ruvo.cfg"), original);
+    const fs::path user = root.Path() / "user";
+    const auto canWrite = [&](const std::string& path) {
+        return fs::path(path).filename() != "portable";
+    };
+    SettingsLocation location(
+        std::nullopt, {root.File("portable"), user.string(), root.File("shipped")}, canWrite);
+
+    const std::string target = location.prepareWrite();
+    SettingsFile::Save(location.readPath(), target, 7, 0, {"C", "H", "C", "C"}, {1, 1, 0, 1},
+                       {0, 0, 0, 1});
+
+    EXPECT_EQ(target, Cfg(user));
+    EXPECT_EQ(ReadBytes(root.File("portable/ruvo.cfg")), original);
+    const std::vector<std::string> saved = SplitLines(ReadBytes(target));
+    ASSERT_GE(saved.size(), 5u);
+    EXPECT_EQ(saved[0], "\"Speed Factor\",7,0");
+    EXPECT_EQ(saved[4], "\"portable copy\"");
+}
+
+} // namespace ruvo::test
