@@ -22,7 +22,7 @@ const char* CliApp::Usage() {
 }
 
 const char* CliApp::UsageLine() {
-    return "Usage: ruvo-cli {moves PLAYER THROWS POS0 POS1 POS2 POS3 | play [OPTION]...}; "
+    return "Usage: ruvo-cli {moves [OPTION]... PLAYER THROWS POS0..POS3 | play [OPTION]...}; "
            "ruvo-cli --help lists the options.\n";
 }
 

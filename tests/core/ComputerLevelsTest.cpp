@@ -296,7 +296,8 @@ TEST(CliComputer, PlayWithLevels) {
     const CliRun bad = with("easy,standard,strong");
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err.rfind("ruvo-cli: --computer: ", 0), 0u) << bad.err;
-    EXPECT_EQ(Cli({"play", "--computer"}).err, "ruvo-cli: --computer needs a value\n");
+    EXPECT_EQ(Cli({"play", "--computer"}).err,
+              "ruvo-cli: --computer needs a value\n" + std::string(CliApp::UsageLine()));
 }
 
 TEST(CliComputer, MovesWithALevel) {
@@ -331,8 +332,10 @@ TEST(CliComputer, MovesWithALevel) {
     EXPECT_EQ(estimates, 10);
     EXPECT_EQ(moves({"--computer", "easy"}).out.find("Estimate"), std::string::npos);
     EXPECT_EQ(moves({"--computer", "hard"}).err,
-              "ruvo-cli: --computer: 'hard' is not a level (easy, standard, strong)\n");
-    EXPECT_EQ(moves({"--fast"}).err, "ruvo-cli: unknown option '--fast'\n");
+              "ruvo-cli: --computer: 'hard' is not a level (easy, standard, strong)\n" +
+                  std::string(CliApp::UsageLine()));
+    EXPECT_EQ(moves({"--fast"}).err,
+              "ruvo-cli: unknown option '--fast'\n" + std::string(CliApp::UsageLine()));
 }
 
 } // namespace
