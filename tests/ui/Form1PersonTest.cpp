@@ -9,6 +9,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollBar>
 
 using namespace form1test;
 
@@ -31,6 +32,7 @@ class Form1PersonTest : public QObject {
 private slots:
     void initTestCase();
     void promptShowsThePlayersColourAndDice();
+    void promptKeepsTheKeyboardThroughClicks();
     void personHandedToTheComputerPlaysOn();
 };
 
@@ -60,6 +62,36 @@ void Form1PersonTest::promptShowsThePlayersColourAndDice() {
     // The first key typed over the prompt starts a fresh line.
     QTest::keyClicks(form->Commandline(), QStringLiteral("2"));
     QCOMPARE(form->Commandline()->text(), QStringLiteral("2"));
+}
+
+void Form1PersonTest::promptKeepsTheKeyboardThroughClicks() {
+    Sandbox sandbox;
+    PersonAgainstComputers(sandbox);
+    StartedForm form({6, 3});
+    QVERIFY(form.start());
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.form.get()));
+    form.type(QStringLiteral("start"));
+    QCOMPARE(form->Commandline()->text(), TurnPrompt);
+    const auto typedKeysReachTheCommandLine = [&](const char* after) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(focus == form->Commandline(), after);
+        QTest::keyClicks(focus, QStringLiteral("3=6"));
+        QVERIFY2(form->Commandline()->text().endsWith(QStringLiteral("3=6")), after);
+        form->Commandline()->setText(TurnPrompt);
+    };
+    QTest::mouseClick(form->Piece(76), Qt::LeftButton); // a piece: its preview shows
+    typedKeysReachTheCommandLine("a piece");
+    QTest::mouseClick(form->Piece(ruvo::AmountMarker), Qt::LeftButton);
+    typedKeysReachTheCommandLine("the marker");
+    QTest::mouseClick(form.form.get(), Qt::LeftButton, {},
+                      form->Piece(76)->geometry().center() + QPoint(0, form->Piece(76)->height()));
+    typedKeysReachTheCommandLine("the board");
+    QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton); // the menu opens and is dismissed
+    QCOMPARE(form.dialogs->menus.size(), size_t(1));
+    typedKeysReachTheCommandLine("a player's options");
+    QTest::mouseClick(static_cast<QWidget*>(form->SpeedRange()), Qt::LeftButton);
+    typedKeysReachTheCommandLine("the speed slider");
 }
 
 void Form1PersonTest::personHandedToTheComputerPlaysOn() {

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The help window: Back and Forward only inside the help page, the page shown afresh each time
-// the window becomes active, Exit, the resize rule, a missing page, and the shipped page's own
-// links.
+// The help window: Back and Forward only between places of the help page, the page shown when
+// the window becomes active, Exit keeping the window for the next HELP with its size, place and
+// history, the close box unloading it, the resize rule, a missing page, and the shipped page's
+// own links.
 #include "windows/qt/HelpForm.h"
+
+#include "engine/qt/WindowDialogs.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -53,8 +57,8 @@ private slots:
     void backAndForwardDoNothingOnTheFreshPage();
     void backAndForwardMoveBetweenPlacesInsideThePage();
     void backAndForwardKeysFollowTheSameRule();
-    void backAndForwardDoNothingOnAnotherFile();
-    void activationShowsThePageAfreshFromDisk();
+    void backReturnsFromAnotherFileToThePage();
+    void theNextHelpShowsTheWindowAsItWasLeft();
     void exitAndTheCloseBoxEndTheModalShow();
     void browserFollowsTheResizeRule();
     void missingPageShowsANotFoundPage();
@@ -69,7 +73,7 @@ private:
 
     QTemporaryDir dir;
     QString pagePath;
-    HelpForm* form = nullptr;
+    QPointer<HelpForm> form;
     QWidget* other = nullptr;
 };
 
@@ -167,13 +171,13 @@ void HelpFormTest::backAndForwardMoveBetweenPlacesInsideThePage() {
     QCOMPARE(browser()->source(), pageUrl());
     QCOMPARE(browser()->verticalScrollBar()->value(), 0);
 
-    // Back at the page itself there is no "#" in the location: neither button acts, although
-    // the browser has a place to go forward to.
-    QVERIFY(browser()->isForwardAvailable());
-    QTest::mouseClick(button("Command2"), Qt::LeftButton);
-    QCOMPARE(browser()->source(), pageUrl());
+    // Back at the top of the page, Forward goes on to the places visited; Back has nowhere to go.
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     QCOMPARE(browser()->source(), pageUrl());
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl("one"));
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl("two"));
 }
 
 void HelpFormTest::backAndForwardKeysFollowTheSameRule() {
@@ -186,53 +190,84 @@ void HelpFormTest::backAndForwardKeysFollowTheSameRule() {
     QTest::keyClick(browser(), Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(browser()->source(), pageUrl());
     QTest::keyClick(browser(), Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(browser()->source(), pageUrl("two"));
+    QTest::mouseClick(browser()->viewport(), Qt::BackButton);
     QCOMPARE(browser()->source(), pageUrl());
     QTest::mouseClick(browser()->viewport(), Qt::BackButton);
     QCOMPARE(browser()->source(), pageUrl());
 }
 
-void HelpFormTest::backAndForwardDoNothingOnAnotherFile() {
+void HelpFormTest::backReturnsFromAnotherFileToThePage() {
     activate(form);
     clickLink("Go to one");
-    QCOMPARE(browser()->source(), pageUrl("one"));
     browser()->verticalScrollBar()->setValue(0);
     clickLink("Other file");
     const QUrl otherUrl = QUrl::fromLocalFile(dir.filePath("other.htm"));
     QCOMPARE(browser()->source(), otherUrl);
     QVERIFY(browser()->toPlainText().contains("Another file"));
-    QVERIFY(browser()->isBackwardAvailable());
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    QCOMPARE(browser()->source(), otherUrl);
-    QTest::mouseClick(button("Command2"), Qt::LeftButton);
-    QCOMPARE(browser()->source(), otherUrl);
+    QCOMPARE(browser()->source(), pageUrl("one"));
+    QVERIFY(browser()->toPlainText().contains("Help page"));
 
-    // The help page comes back when the window is next activated.
+    // Forward would lead away from the page: it does nothing.
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(browser()->source(), pageUrl("one"));
+
+    // Left on the other file, the window shows the help page when next activated.
+    browser()->setSource(otherUrl);
     activate(other);
     activate(form);
     QCOMPARE(browser()->source(), pageUrl());
-    QVERIFY(browser()->toPlainText().contains("Help page"));
 }
 
-void HelpFormTest::activationShowsThePageAfreshFromDisk() {
-    activate(form);
-    clickLink("Go to two");
-    QCOMPARE(browser()->source(), pageUrl("two"));
-    QVERIFY(browser()->verticalScrollBar()->value() > 0);
+void HelpFormTest::theNextHelpShowsTheWindowAsItWasLeft() {
+    delete form; // this test's window is the one the dialogs make
+    WindowDialogs dialogs;
+    QWidget owner;
+    owner.show();
+    QTimer failSafe;
+    failSafe.setSingleShot(true);
+    connect(&failSafe, &QTimer::timeout, &owner, [&dialogs] {
+        if (dialogs.helpWindow() != nullptr) {
+            dialogs.helpWindow()->done(QDialog::Rejected);
+        }
+    });
+    // The first HELP: a place inside the page, a new size and position, then Exit.
+    QRect placed;
+    QTimer::singleShot(0, &owner, [&] {
+        HelpForm* help = dialogs.helpWindow();
+        QVERIFY(help->isVisible());
+        form = help;
+        clickLink("Go to one");
+        browser()->verticalScrollBar()->setValue(0);
+        clickLink("Go to two");
+        help->setGeometry(help->x() + 40, help->y() + 30, 700, 520);
+        placed = help->geometry();
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+    });
+    failSafe.start(5000);
+    dialogs.showHelp(&owner, pagePath);
+    QVERIFY(failSafe.isActive());
+    QPointer<HelpForm> first = dialogs.helpWindow();
+    QVERIFY(first);
 
-    writeFile(pagePath, pageText("Changed page"));
-    activate(other);
-    QVERIFY(browser()->toPlainText().contains("Help page"));
-    activate(form);
-    QCOMPARE(browser()->source(), pageUrl());
-    QVERIFY(browser()->toPlainText().contains("Changed page"));
-    QCOMPARE(browser()->verticalScrollBar()->value(), 0);
-
-    // Once more on the page itself (no anchor): read again as well.
-    writeFile(pagePath, pageText("Third page"));
-    activate(other);
-    activate(form);
-    QCOMPARE(browser()->source(), pageUrl());
-    QVERIFY(browser()->toPlainText().contains("Third page"));
+    // The second HELP shows the same window, where and as it was, on the same place with its
+    // history.
+    QTimer::singleShot(0, &owner, [&] {
+        QCOMPARE(dialogs.helpWindow(), first.data());
+        QCOMPARE(first->geometry(), placed);
+        QCOMPARE(browser()->source(), pageUrl("two"));
+        QVERIFY(browser()->verticalScrollBar()->value() > 0);
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QCOMPARE(browser()->source(), pageUrl("one"));
+        first->close(); // the close box
+    });
+    failSafe.start(5000);
+    dialogs.showHelp(&owner, pagePath);
+    QVERIFY(failSafe.isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(first.isNull(), "the close box unloads the window");
+    form = nullptr;
 }
 
 void HelpFormTest::exitAndTheCloseBoxEndTheModalShow() {
@@ -250,12 +285,13 @@ void HelpFormTest::exitAndTheCloseBoxEndTheModalShow() {
     QVERIFY(exitWasVisible);
     QVERIFY(!form->isVisible());
 
-    // The next HELP shows it again; its close box ends the show too.
+    // The next HELP shows it again; its close box ends the show too and unloads the window.
     QTimer::singleShot(0, form, [this] { form->close(); });
     failSafe.start(5000);
     form->exec();
     QVERIFY(failSafe.isActive());
-    QVERIFY(!form->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form.isNull());
 }
 
 void HelpFormTest::browserFollowsTheResizeRule() {

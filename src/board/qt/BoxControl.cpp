@@ -4,6 +4,7 @@
 #include "board/qt/BoxControlAccessible.h"
 #include "board/qt/PicturePainter.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -92,6 +93,19 @@ void BoxControl::setCentreTile(int corner) {
     }
 }
 
+QFont BoxControl::captionFont() const {
+    QFont font = this->font();
+    font.setBold(fontBold_);
+    // A quarter of the box, smaller where the caption would not fit across it.
+    int pixels = std::max(6, qRound(std::min(width(), height()) * 0.27));
+    const QString text = caption_.trimmed();
+    font.setPixelSize(pixels);
+    while (pixels > 6 && QFontMetrics(font).horizontalAdvance(text) > width() - 4) {
+        font.setPixelSize(--pixels);
+    }
+    return font;
+}
+
 void BoxControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRectF box = rect();
@@ -105,9 +119,7 @@ void BoxControl::paintEvent(QPaintEvent*) {
 
     const QString text = caption_.trimmed();
     if (!text.isEmpty()) {
-        QFont font = this->font();
-        font.setBold(fontBold_);
-        font.setPixelSize(std::max(9, qRound(std::min(width(), height()) * 0.27)));
+        const QFont font = captionFont();
         painter.setFont(font);
         // With a picture the caption sits low, on the piece's base, outlined so that it reads
         // on the piece and on the square alike; alone it is centred.

@@ -31,6 +31,8 @@ public:
     // The ornament of a centre tile, 0..3; -1 for none.
     int centreTile() const { return centreTile_; }
     void setCentreTile(int corner);
+    // The font the caption is drawn in: it grows with the box and fits across it.
+    QFont captionFont() const;
 
     // A keyboard button (MENU, Options) is reached with Tab, shows a focus mark, and Space or
     // Enter presses it as a left click does.

@@ -10,15 +10,28 @@ int Round(double value) {
     return static_cast<int>(std::lround(value));
 }
 
+// The margin between the board, the right-hand column and the window's edge.
+constexpr int Margin = 48;
+
 } // namespace
 
-WindowLayout::WindowLayout(int screenWidth, int screenHeight, double twipsPerPixelY,
-                           const Metrics& metrics,
+int WindowLayout::TileSizeFor(int width, int height, const Metrics& metrics) {
+    const int byHeight = (height - metrics.commandLine) / 15;
+    const int byWidth = (width - metrics.columnMinimum - 3 * Margin) / 15;
+    return std::max(1, std::min(byHeight, byWidth));
+}
+
+WindowLayout::Rect WindowLayout::MinimumInside(int minimumTile, const Metrics& metrics) {
+    return Rect{0, 0, 15 * minimumTile + metrics.columnMinimum + 3 * Margin,
+                15 * minimumTile + metrics.commandLine};
+}
+
+WindowLayout::WindowLayout(int width, int height, const Metrics& metrics,
                            const std::array<int16_t, ruvo::SquareTotal>& squareCol,
                            const std::array<int16_t, ruvo::SquareTotal>& squareRow) {
-    windowWidth = Round(screenWidth * 0.85);
-    windowHeight = Round(screenHeight * 0.85);
-    tileSize = Round(windowHeight / 16.0);
+    windowWidth = width;
+    windowHeight = height;
+    tileSize = TileSizeFor(width, height, metrics);
     const int T = tileSize;
 
     for (int s = 0; s < ruvo::SquareTotal; ++s) {
@@ -39,13 +52,13 @@ WindowLayout::WindowLayout(int screenWidth, int screenHeight, double twipsPerPix
     yard[2] = corners(square[19].left, square[32].top, boardRight, square[37].bottom());
     yard[3] = corners(0, square[44].top, square[6].left, square[37].bottom());
 
-    // The right-hand column: speed, moves log, throw counts.
+    // The right-hand column: speed, moves log, throw counts, all the rest of the width.
     const int x0 = boardRight + 1;
-    const int columnWidth = Round((windowWidth - x0 - 1) * 0.96);
+    const int columnWidth = std::max(0, windowWidth - x0 - 2 * Margin);
     const int gap = 60;
-    speedFrame = Rect{x0 + 48, 0, columnWidth, 0};
-    speedRange = Rect{Round(columnWidth * 0.05), metrics.frameTitle + gap,
-                      Round(columnWidth * 0.85), metrics.scrollBar};
+    speedFrame = Rect{x0 + Margin, 0, columnWidth, 0};
+    speedRange = Rect{Round(columnWidth * 0.05), metrics.frameTitle + gap, Round(columnWidth * 0.9),
+                      metrics.scrollBar};
     label2 =
         Rect{speedRange.left, speedRange.bottom() + gap / 2, metrics.labelWidth, metrics.textLine};
     label4 = Rect{speedRange.right() - metrics.labelWidth, label2.top, metrics.labelWidth,
@@ -53,28 +66,26 @@ WindowLayout::WindowLayout(int screenWidth, int screenHeight, double twipsPerPix
     label1 = Rect{label2.right(), label2.top, label4.left - label2.right(), metrics.textLine};
     speedFrame.height = label2.bottom() + gap * 2;
 
-    movesFrame = Rect{speedFrame.left, speedFrame.bottom() + 24, columnWidth, 0};
-    const int countsHeight = metrics.frameTitle + 7 * metrics.countLine + 2 * gap;
-    diceTFrame = Rect{movesFrame.left, boardBottom - countsHeight, columnWidth, countsHeight};
-    movesFrame.height = diceTFrame.top - movesFrame.top - 24;
-    movesList = Rect{48, metrics.frameTitle, Round(movesFrame.width * 0.98),
-                     Round(movesFrame.height * 0.94)};
-    movesList.top = std::max(metrics.frameTitle / 2,
-                             std::min(metrics.frameTitle, movesFrame.height - movesList.height));
-
     // The command line under the board; the throw counts reach down beside it.
-    commandLine = Rect{24, boardBottom, windowWidth - 48, metrics.commandLine};
-    windowHeight += Round(metrics.commandLine * twipsPerPixelY / 15.0);
-    commandLine.width -= diceTFrame.width + 24;
-    commandLine.width = std::min(commandLine.width, diceTFrame.left - 48 - commandLine.left);
-    diceTFrame.height += metrics.commandLine;
+    const int countsHeight = metrics.frameTitle + 7 * metrics.countLine + 2 * gap;
+    diceTFrame = Rect{speedFrame.left, boardBottom - countsHeight, columnWidth,
+                      countsHeight + metrics.commandLine};
+    commandLine =
+        Rect{24, boardBottom, std::max(0, diceTFrame.left - 48 - 24), metrics.commandLine};
     const int countsTop =
         metrics.frameTitle + (diceTFrame.height - metrics.frameTitle - 7 * metrics.countLine) / 2;
     for (int d = 0; d < 7; ++d) {
         diceCount[d] =
-            Rect{Round((diceTFrame.width - metrics.countLineWidth) * 0.5),
+            Rect{std::max(0, Round((diceTFrame.width - metrics.countLineWidth) * 0.5)),
                  countsTop + d * metrics.countLine, metrics.countLineWidth, metrics.countLine};
     }
+
+    movesFrame = Rect{speedFrame.left, speedFrame.bottom() + 24, columnWidth, 0};
+    movesFrame.height = std::max(0, diceTFrame.top - movesFrame.top - 24);
+    movesList = Rect{48, metrics.frameTitle, Round(movesFrame.width * 0.98) - 48,
+                     Round(movesFrame.height * 0.94)};
+    movesList.top = std::max(metrics.frameTitle / 2,
+                             std::min(metrics.frameTitle, movesFrame.height - movesList.height));
 
     // Yard squares spread inside their block: up-left, up-right, down-right, down-left.
     const int half = Round(T * 0.5);
@@ -88,24 +99,46 @@ WindowLayout::WindowLayout(int screenWidth, int screenHeight, double twipsPerPix
         }
     }
 
-    // Player panels, each inside its yard between the four yard squares.
-    const int panelWidth = Round((square[77].left - square[76].left) / 1.3);
+    // Player panels, each inside its yard across the block, between its two rows of yard
+    // squares; the options button and the type picture keep to the gaps between the squares.
+    const int narrow = Round((square[77].left - square[76].left) / 1.3);
+    const int inset = Round(T * 0.15);
+    const int panelWidth = square[77].right() - square[76].left - 2 * inset;
     const int panelHeight = Round((square[79].top - square[76].top) / 1.3 - T);
-    const int dieTop = std::max(500, metrics.frameTitle + metrics.textLine + 45);
-    const int dieSize = std::max(
-        120, std::min((panelWidth - 240) / 3, panelHeight - dieTop - metrics.textLine / 2));
-    const int diceHeadWidth = 3 * dieSize - 256;
-    const int d = Round((panelWidth - diceHeadWidth) / 2.0 - 128);
+    const int m = gap;
+    // The dice label above the dice, or beside them: whichever leaves the larger dice.
+    const int dieAbove =
+        std::min((panelWidth - 2 * m) / 3, panelHeight - metrics.frameTitle - metrics.textLine - m);
+    const int dieBeside = std::min((panelWidth - metrics.headWidth - 3 * m) / 3,
+                                   panelHeight - metrics.frameTitle - m);
+    const bool above = dieAbove >= dieBeside;
+    const int dieSize = std::max(0, above ? dieAbove : dieBeside);
     for (int p = 0; p < 4; ++p) {
         const Rect& y = square[ruvo::YardSquare(p, 0)];
-        playerInfo[p] = Rect{y.left + T, Round(y.top + T * 1.6), panelWidth, panelHeight};
-        diceHead[p] =
-            Rect{d - 48, dieTop - metrics.textLine - 15, diceHeadWidth + 48, metrics.textLine};
-        for (int i = 0; i < 3; ++i) {
-            dice[3 * p + i] = Rect{d + i * dieSize, dieTop, dieSize, dieSize};
+        playerInfo[p] = Rect{y.left + inset, Round(y.top + T * 1.6), panelWidth, panelHeight};
+        int diceLeft = 0;
+        int diceTop = 0;
+        if (above) {
+            diceLeft = (panelWidth - 3 * dieSize) / 2;
+            diceTop = metrics.frameTitle + metrics.textLine;
+            diceHead[p] =
+                Rect{diceLeft, metrics.frameTitle, panelWidth - diceLeft - m, metrics.textLine};
+        } else {
+            const int group = metrics.headWidth + m + 3 * dieSize;
+            const int left = std::max(m, (panelWidth - group) / 2);
+            diceTop = metrics.frameTitle +
+                      std::max(0, (panelHeight - metrics.frameTitle - m - dieSize) / 2);
+            diceHead[p] = Rect{left, diceTop + (dieSize - metrics.textLine) / 2, metrics.headWidth,
+                               metrics.textLine};
+            diceLeft = left + metrics.headWidth + m;
         }
-        playerOptions[p] = Rect{playerInfo[p].left + panelWidth / 8, playerInfo[p].bottom() + T,
-                                Round(panelWidth * 0.75), metrics.optionsHeight};
-        playerTypePicture[p] = Rect{playerOptions[p].left + panelWidth / 5, y.top, T, T};
+        for (int i = 0; i < 3; ++i) {
+            dice[3 * p + i] = Rect{diceLeft + i * dieSize, diceTop, dieSize, dieSize};
+        }
+        const int narrowLeft = y.left + T;
+        playerOptions[p] =
+            Rect{narrowLeft + narrow / 8, playerInfo[p].bottom() + T, Round(narrow * 0.75),
+                 std::max(metrics.optionsHeight, Round(T * 0.45))};
+        playerTypePicture[p] = Rect{playerOptions[p].left + narrow / 5, y.top, T, T};
     }
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Where every control of the main window goes, worked out in twips (1/1440 inch) from the screen
-// size and the board grid of the settings file: the window and its tile size, the squares with
-// the yard squares spread inside their blocks, the centre tiles and the Start cell, the painted
-// yard areas, the right-hand column, the command line and the player panels.
+// Where every control of the main window goes, worked out in twips (1/1440 inch) from the size
+// of the window's inside and the board grid of the settings file: the window and its tile size, the
+// squares with the yard squares spread inside their blocks, the centre tiles and the Start cell,
+// the painted yard areas, the right-hand column, the command line and the player panels.
 #include "board/BoardGeometry.h"
 
 #include <array>
@@ -27,18 +27,25 @@ public:
         int labelWidth = 700; // the wider of the speed frame's end labels
         int countLine = 240;  // a throw-count line
         int countLineWidth = 2400;
-        int commandLine = 330;   // the command line
-        int scrollBar = 255;     // the speed scroll bar
-        int optionsHeight = 330; // a player's options button
+        int commandLine = 330;    // the command line
+        int scrollBar = 255;      // the speed scroll bar
+        int optionsHeight = 330;  // a player's options button
+        int columnMinimum = 3000; // the narrowest right-hand column that shows all its texts
+        int headWidth = 700;      // a player's dice label, "move by"
     };
 
-    // screenWidth, screenHeight: the screen in twips; twipsPerPixelY: the screen's vertical
-    // twips per pixel; squareCol, squareRow: the grid cell (1..15) of each board square.
-    WindowLayout(int screenWidth, int screenHeight, double twipsPerPixelY, const Metrics& metrics,
+    // The tile size of a window whose inside is width x height twips.
+    static int TileSizeFor(int width, int height, const Metrics& metrics);
+    // The inside of the smallest window, whose tile is minimumTile twips.
+    static Rect MinimumInside(int minimumTile, const Metrics& metrics);
+
+    // width, height: the window's inside in twips; squareCol, squareRow: the grid cell (1..15) of
+    // each board square.
+    WindowLayout(int width, int height, const Metrics& metrics,
                  const std::array<int16_t, ruvo::SquareTotal>& squareCol,
                  const std::array<int16_t, ruvo::SquareTotal>& squareRow);
 
-    int windowWidth = 0; // the whole window, frame and caption included
+    int windowWidth = 0; // the window's inside
     int windowHeight = 0;
     int tileSize = 0;
     int boardRight = 0;  // right edge of square 24

@@ -4,6 +4,7 @@
 #include "board/qt/BoxControl.h"
 #include "board/qt/DieImage.h"
 #include "board/qt/PicturePainter.h"
+#include "board/qt/TextFit.h"
 #include "engine/RandomDice.h"
 #include "engine/Text.h"
 #include "engine/qt/KeyboardPlay.h"
@@ -91,7 +92,8 @@ Form1::Form1(std::unique_ptr<ModalDialogs> dialogs, std::unique_ptr<ruvo::DiceSo
     setWindowTitle(QStringLiteral("Ruvo"));
     setWindowIcon(WindowIcon());
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // Clicks on the board leave the keyboard with the command line.
+    setFocusPolicy(Qt::NoFocus);
     createControls();
     createMenus();
     accessibility_ = std::make_unique<WindowAccessibility>(*this);
@@ -258,7 +260,6 @@ bool Form1::startUp(const QString& settingsPath) {
     settingsPath_ = settingsPath;
     movesList_->setMode(0);
     movesList_->setGridLines(true);
-    movesList_->setFontSize(8);
     movesList_->setEnabled(true);
     commandLineOwnColor_ = RgbColor::fromQColor(commandLinePalette_.color(QPalette::Base));
 
@@ -279,7 +280,7 @@ bool Form1::startUp(const QString& settingsPath) {
     }
     game_->startUp(settings, commandLineOwnColor_);
     game_->levels().setLevels(LevelPreferences(settingsPath).load());
-    applyLayout();
+    placeOnScreen();
     showState();
 
     commandLine_->selectAll();
@@ -323,7 +324,7 @@ QRect Form1::toPixels(const WindowLayout::Rect& twips) const {
     return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
 }
 
-WindowLayout::Metrics Form1::measure(int tileSize) const {
+WindowLayout::Metrics Form1::measure() const {
     const QFontMetrics text(font());
     QFont bold = font();
     bold.setBold(true);
@@ -339,36 +340,83 @@ WindowLayout::Metrics Form1::measure(int tileSize) const {
                                 8);
     metrics.countLine = down(counts.height());
     metrics.countLineWidth =
-        across(counts.horizontalAdvance(ToQString(game_->state().DiceCount[1])) + 4);
+        across(counts.horizontalAdvance(QStringLiteral("6's   99  99  99  99")) + 4);
     metrics.commandLine = down(commandLine_->sizeHint().height());
     metrics.scrollBar = down(speedRange_->sizeHint().height());
-    metrics.optionsHeight = std::max(down(text.height() * 1.5), qRound(tileSize * 0.45));
+    metrics.optionsHeight = down(text.height() * 1.5);
+    metrics.headWidth = across(std::max(text.horizontalAdvance(QStringLiteral("move by")),
+                                        text.horizontalAdvance(QStringLiteral("no move"))) +
+                               6);
+    // The column shows its longest texts whole: the speed labels with the delay between them,
+    // the throw counts and the frame captions.
+    const int speedLine =
+        qRound((2 * metrics.labelWidth +
+                across(text.horizontalAdvance(QStringLiteral(" 14.5 secs")) + 8)) /
+               0.9);
+    const int captions =
+        across(title.horizontalAdvance(QStringLiteral("Pause between Auto moves")) + 24);
+    metrics.columnMinimum =
+        std::max({speedLine + 120, metrics.countLineWidth + 120, captions, across(160)});
     return metrics;
+}
+
+void Form1::setTextScale(double scale) {
+    QFont base = QApplication::font();
+    base.setPointSizeF(base.pointSizeF() * scale);
+    if (font() != base) {
+        setFont(base);
+    }
+    QFont courier = diceCount_[0]->font();
+    courier.setPointSizeF(base.pointSizeF());
+    for (QLabel* line : diceCount_) {
+        line->setFont(courier);
+    }
+    textScale_ = scale;
+    showLogFont();
+}
+
+void Form1::placeOnScreen() {
+    QScreen* screen = this->screen();
+    twipsPerPixelX_ = 1440.0 / screen->logicalDotsPerInchX();
+    twipsPerPixelY_ = 1440.0 / screen->logicalDotsPerInchY();
+    // The smallest window shows every text whole with the usual fonts.
+    setTextScale(1.0);
+    const QRect least = toPixels(
+        WindowLayout::MinimumInside(qRound(MinimumTilePixels * twipsPerPixelY_), measure()));
+    setMinimumSize(least.size());
+    // The window starts at 0.85 of the screen, its frame and caption included.
+    const QRect area = screen->geometry();
+    const QSize frame = frameAllowance();
+    resize(std::max(least.width(), qRound(area.width() * 0.85) - frame.width()),
+           std::max(least.height(), qRound(area.height() * 0.85) - frame.height()));
+    const QRect available = screen->availableGeometry();
+    move(available.left() + std::max(0, (available.width() - width()) / 2),
+         available.top() + std::max(0, (available.height() - height()) / 2 - 16));
+    applyLayout();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (layout_ && (qRound(width() * twipsPerPixelX_) != layout_->windowWidth ||
+                    qRound(height() * twipsPerPixelY_) != layout_->windowHeight)) {
+        applyLayout();
+    }
 }
 
 void Form1::applyLayout() {
     QScreen* screen = this->screen();
     twipsPerPixelX_ = 1440.0 / screen->logicalDotsPerInchX();
     twipsPerPixelY_ = 1440.0 / screen->logicalDotsPerInchY();
-    const QRect area = screen->geometry();
-    const int screenWidth = qRound(area.width() * twipsPerPixelX_);
-    const int screenHeight = qRound(area.height() * twipsPerPixelY_);
+    const int inWidth = qRound(width() * twipsPerPixelX_);
+    const int inHeight = qRound(height() * twipsPerPixelY_);
     ruvo::GameState& state = game_->state();
-    const int tileGuess = qRound(screenHeight * 0.85 / 16.0);
-    layout_.emplace(screenWidth, screenHeight, twipsPerPixelY_, measure(tileGuess), state.SquareCol,
-                    state.SquareRow);
+    // The texts grow with the board: the tile with the usual fonts gives the scale.
+    setTextScale(1.0);
+    const int tileTwips = WindowLayout::TileSizeFor(inWidth, inHeight, measure());
+    setTextScale(std::clamp(tileTwips / twipsPerPixelY_ / ReferenceTilePixels, 1.0, 4.0));
+    layout_.emplace(inWidth, inHeight, measure(), state.SquareCol, state.SquareRow);
     const WindowLayout& layout = *layout_;
     state.TileSize = static_cast<int16_t>(layout.tileSize);
-
-    // The layout sizes the whole window, its frame and caption included; the inside is smaller
-    // by the frame's share, taken from the style.
-    const QRect window =
-        toPixels(WindowLayout::Rect{0, 0, layout.windowWidth, layout.windowHeight});
-    const QSize frame = frameAllowance();
-    setFixedSize(window.width() - frame.width(), window.height() - frame.height());
-    const QRect available = screen->availableGeometry();
-    move(available.left() + std::max(0, (available.width() - width()) / 2),
-         available.top() + std::max(0, (available.height() - height()) / 2 - 16));
 
     for (int s = 0; s < ruvo::SquareTotal; ++s) {
         piece_[s]->setGeometry(toPixels(layout.square[s]));
@@ -410,7 +458,48 @@ void Form1::applyLayout() {
         playerTypePicture_[p]->setGeometry(toPixels(layout.playerTypePicture[p]));
         playerTypePicture_[p]->setbackcolor(RgbColor::toQColor(state.PlayerColor[p], palette()));
     }
+    fitTexts();
+    markerOver_ = {-1, -1};
+    showState();
     update();
+}
+
+void Form1::fitTexts() {
+    // Every text a control can show fits it whole; a font shrinks only where it must.
+    const auto fit = [](QWidget* widget, const QFont& font, const QStringList& texts, int width,
+                        int height) {
+        const QFont fitted = TextFit::fitted(font, texts, width, height);
+        if (widget->font() != fitted) {
+            widget->setFont(fitted);
+        }
+    };
+    QFont bold = font();
+    bold.setBold(true);
+    QFont plain = font();
+    plain.setBold(false); // not taken from the bold frame around it
+    const QStringList panelCaptions = {
+        QStringLiteral("PLAYER 4"),       QStringLiteral("NOT PLAYING"),
+        QStringLiteral("1st = Player 4"), QStringLiteral("2nd = Player 4"),
+        QStringLiteral("3rd = Player 4"), QStringLiteral("LAST = Player 4")};
+    const int titleHeight = toPixels(WindowLayout::Rect{0, 0, 0, layout_->speedRange.top}).height();
+    for (int p = 0; p < 4; ++p) {
+        QGroupBox* panel = playerInfo_[p];
+        fit(panel, bold, panelCaptions, panel->width() - GroupTitleAllowance, titleHeight);
+        fit(diceHead_[p], plain, {QStringLiteral("move by"), QStringLiteral("no move")},
+            diceHead_[p]->width(), diceHead_[p]->height());
+    }
+    for (QGroupBox* frame : {speedFrame_, movesFrame_, diceTFrame_}) {
+        fit(frame, bold, {frame->title()}, frame->width() - GroupTitleAllowance, titleHeight);
+    }
+    fit(label1_, plain, {QStringLiteral(" 14.5 secs")}, label1_->width(), label1_->height());
+    fit(label2_, plain, {label2_->text()}, label2_->width(), label2_->height());
+    fit(label4_, plain, {label4_->text()}, label4_->width(), label4_->height());
+    const QFont counts = diceCount_[0]->font();
+    for (QLabel* line : diceCount_) {
+        fit(line, counts, {QStringLiteral("6's   99  99  99  99")}, line->width(), line->height());
+    }
+    fit(commandLine_, plain, {QStringLiteral(">Take your turn (enter piece#=moveby)")},
+        commandLine_->width() - 10, height());
 }
 
 QSize Form1::frameAllowance() const {
@@ -525,11 +614,18 @@ void Form1::cycleLogFontSize(int button) {
     if (button != 2) {
         return;
     }
-    double size = movesList_->FontSize() + 3;
-    if (size > 18) {
-        size = 8;
-    }
-    movesList_->setFontSize(size);
+    // 8, 11, 14 and 17 points, grown with the window's texts.
+    logFontStep_ = (logFontStep_ + 1) % 4;
+    showLogFont();
+}
+
+void Form1::showLogFont() {
+    const double points = (8 + 3 * logFontStep_) * textScale_;
+    movesList_->setFontSize(points);
+    QFont font = movesList_->font();
+    font.setPointSizeF(points);
+    // Each row holds a line of the font whole.
+    movesList_->setRowHeight(qRound(1.2 * QFontMetrics(font).height() * twipsPerPixelY_));
 }
 
 bool Form1::commandLineKey(QKeyEvent* key) {
@@ -598,6 +694,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::MouseButtonRelease:
+        // A person prompted keeps typing on the command line whatever was clicked.
+        if (watched != commandLine_ && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == this && game_->waitingForPerson()) {
+            commandLine_->setFocus();
+        }
         for (int p = 0; p < 4; ++p) {
             if (watched == diceHead_[p]) {
                 const int button = ButtonNumber(static_cast<QMouseEvent*>(event)->button());

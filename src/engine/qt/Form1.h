@@ -42,6 +42,13 @@ class Form1 : public QWidget, public ruvo::GameHost {
     Q_OBJECT
 
 public:
+    // The smallest tile, in pixels, of the smallest window.
+    static constexpr int MinimumTilePixels = 28;
+    // The tile at which the window's texts have their usual size; they grow with larger tiles.
+    static constexpr double ReferenceTilePixels = 52.0;
+    // What a frame's caption needs beside its text: the frame's edges and the caption's indent.
+    static constexpr int GroupTitleAllowance = 22;
+
     // dialogs: the modal interactions (the real ones when null); dice: where the throws come
     // from (a generator seeded from the time of day when null).
     explicit Form1(std::unique_ptr<ModalDialogs> dialogs = nullptr,
@@ -120,6 +127,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -136,8 +144,15 @@ private:
     void createControls();
     void createMenus();
     QAction* addMenuItem(QMenu* menu, const char* name, const char* caption, const char* word);
-    WindowLayout::Metrics measure(int tileSizeGuess) const;
+    WindowLayout::Metrics measure() const;
+    // The window's first size and place: 0.85 of the screen, and its smallest size.
+    void placeOnScreen();
+    // Lays every control out from the window's present size.
     void applyLayout();
+    // The window's fonts at scale times the usual size.
+    void setTextScale(double scale);
+    void fitTexts();
+    void showLogFont();
     void showState();
     void showSquare(int index);
     // Calls into the game, then shows what changed.
@@ -157,6 +172,8 @@ private:
     std::optional<WindowLayout> layout_;
     double twipsPerPixelX_ = 15.0;
     double twipsPerPixelY_ = 15.0;
+    double textScale_ = 1.0;
+    int logFontStep_ = 0; // the moves log's font: 8, 11, 14 or 17 points at the usual scale
 
     std::array<BoxControl*, ruvo::ControlTotal> piece_{};
     std::array<int, 2> markerOver_{-1, -1}; // the squares the two markers were placed over

@@ -38,9 +38,19 @@ std::string WindowDialogs::chooseFile(QWidget* owner, const ruvo::FileDialogRequ
     return ruvo::ShowFileDialog(owner, request);
 }
 
+WindowDialogs::~WindowDialogs() {
+    delete help_;
+}
+
 void WindowDialogs::showHelp(QWidget* owner, const QString& helpPagePath) {
-    HelpForm help(helpPagePath, owner);
-    help.exec();
+    if (help_ && help_->parentWidget() != owner) {
+        delete help_;
+    }
+    if (!help_) {
+        help_ = new HelpForm(helpPagePath, owner);
+    }
+    help_->setPagePath(helpPagePath);
+    help_->exec();
 }
 
 void WindowDialogs::showAbout(QWidget* owner) {

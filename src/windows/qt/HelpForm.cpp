@@ -3,6 +3,7 @@
 
 #include "windows/qt/HelpBrowser.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
 #include <QPushButton>
@@ -65,9 +66,13 @@ void HelpForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Activation normally follows at once; a window manager that holds it back still gets the
     // page shown.
-    if (WebBrowser1->source().isEmpty()) {
-        showPage();
-    }
+    showPage();
+}
+
+void HelpForm::closeEvent(QCloseEvent* event) {
+    // Closed from its close box the window is unloaded: the next HELP builds a new one.
+    setAttribute(Qt::WA_DeleteOnClose);
+    QDialog::closeEvent(event);
 }
 
 void HelpForm::resizeEvent(QResizeEvent* event) {
@@ -76,26 +81,23 @@ void HelpForm::resizeEvent(QResizeEvent* event) {
 }
 
 void HelpForm::showPage() {
-    const QUrl page = QUrl::fromLocalFile(pagePath_);
-    if (WebBrowser1->source() != page) {
-        WebBrowser1->setSource(page);
+    if (!ofThePage(WebBrowser1->source())) {
+        WebBrowser1->setSource(QUrl::fromLocalFile(pagePath_));
     }
-    // Read the file again, so that the page shown is the page on disk, from its top.
-    WebBrowser1->reload();
 }
 
-bool HelpForm::insidePage() const {
-    return WebBrowser1->source().toString().contains(u'#');
+bool HelpForm::ofThePage(const QUrl& location) const {
+    return location.adjusted(QUrl::RemoveFragment) == QUrl::fromLocalFile(pagePath_);
 }
 
 void HelpForm::goBack() {
-    if (insidePage()) {
+    if (WebBrowser1->isBackwardAvailable() && ofThePage(WebBrowser1->historyUrl(-1))) {
         WebBrowser1->backward();
     }
 }
 
 void HelpForm::goForward() {
-    if (insidePage()) {
+    if (WebBrowser1->isForwardAvailable() && ofThePage(WebBrowser1->historyUrl(1))) {
         WebBrowser1->forward();
     }
 }

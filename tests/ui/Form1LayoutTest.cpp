@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window at any size: it can be resized and maximised, everything is laid out from its
+// present size, and every text of every control fits that control whole, from the smallest
+// window to a 4K screen, at the screen scales this run was given (QT_SCALE_FACTOR, or the dpr of
+// the screens below). The moves log's four font sizes fit their rows.
+#include "Form1TestSupport.h"
+
+#include "board/qt/DieImage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryFile>
+
+using namespace form1test;
+
+namespace {
+
+// What a frame's caption needs beside its text, as the window allows for it.
+constexpr int TitleAllowance = Form1::GroupTitleAllowance;
+
+QString Fault(const QString& where, const QString& what) {
+    return where + QStringLiteral(": ") + what;
+}
+
+} // namespace
+
+class Form1LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyTextFitsAtEverySizeAndScreen();
+    void logFontSizesFitTheirRows();
+
+private:
+    // Every fault of the window as it is laid out now, "" when none.
+    QStringList faults(Form1& form) const;
+};
+
+void Form1LayoutTest::initTestCase() {
+    qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
+}
+
+QStringList Form1LayoutTest::faults(Form1& form) const {
+    QStringList found;
+    const QString size = QStringLiteral("%1x%2").arg(form.width()).arg(form.height());
+    const auto wide = [&](QWidget* widget, const QFont& font, const QString& text, int room) {
+        const int needed = QFontMetrics(font).horizontalAdvance(text);
+        if (needed > room) {
+            found << Fault(
+                size + QStringLiteral(" ") + widget->objectName(),
+                QStringLiteral("'%1' needs %2 px, has %3").arg(text).arg(needed).arg(room));
+        }
+    };
+    const auto inside = [&](QWidget* widget) {
+        const QRect where(widget->mapTo(&form, QPoint(0, 0)), widget->size());
+        if (widget->isVisible() && !form.rect().contains(where)) {
+            found << Fault(size + QStringLiteral(" ") + widget->objectName(),
+                           QStringLiteral("runs off the window"));
+        }
+    };
+    for (int p = 0; p < 4; ++p) {
+        QGroupBox* panel = form.PlayerInfo(p);
+        for (const QString& caption :
+             {QStringLiteral("PLAYER 4"), QStringLiteral("NOT PLAYING"),
+              QStringLiteral("3rd = Player 4"), QStringLiteral("LAST = Player 4")}) {
+            wide(panel, panel->font(), caption, panel->width() - TitleAllowance);
+        }
+        QLabel* head = form.DiceHead(p);
+        for (const QString& caption : {QStringLiteral("move by"), QStringLiteral("no move")}) {
+            wide(head, head->font(), caption, head->width());
+        }
+        if (QFontMetrics(head->font()).height() > head->height()) {
+            found << Fault(size + QStringLiteral(" DiceHead"), QStringLiteral("too low"));
+        }
+        for (int i = 0; i < 3; ++i) {
+            DieImage* die = form.DiceNumx(3 * p + i);
+            if (die->width() < 16 || die->height() < 16) {
+                found << Fault(size + QStringLiteral(" ") + die->objectName(),
+                               QStringLiteral("%1 px").arg(die->width()));
+            }
+            if (!QRect(QPoint(0, 0), panel->size()).contains(die->geometry())) {
+                found << Fault(size + QStringLiteral(" ") + die->objectName(), "outside");
+            }
+        }
+        BoxControl* options = form.PlayerOptions(p);
+        wide(options, options->captionFont(), options->caption(), options->width() - 2);
+        inside(panel);
+        inside(options);
+    }
+    wide(form.Start(), form.Start()->captionFont(), form.Start()->caption(),
+         form.Start()->width() - 2);
+    for (QGroupBox* frame : {form.Speedframe(), form.Movesframe(), form.DiceTFrame()}) {
+        wide(frame, frame->font(), frame->title(), frame->width() - TitleAllowance);
+        inside(frame);
+    }
+    for (const char* name : {"Label1", "Label2", "Label4"}) {
+        QLabel* label = form.findChild<QLabel*>(QLatin1String(name));
+        const QString text = QLatin1String(name) == QLatin1String("Label1")
+                                 ? QStringLiteral(" 14.5 secs")
+                                 : label->text();
+        wide(label, label->font(), text, label->width());
+    }
+    for (int d = 0; d < 7; ++d) {
+        QLabel* line = form.DiceCount(d);
+        wide(line, line->font(), QStringLiteral("6's   99  99  99  99"), line->width());
+        if (line->geometry().bottom() >= form.DiceTFrame()->height()) {
+            found << Fault(size + QStringLiteral(" ") + line->objectName(), "below its frame");
+        }
+    }
+    wide(form.Commandline(), form.Commandline()->font(),
+         QStringLiteral(">Take your turn (enter piece#=moveby)"), form.Commandline()->width() - 8);
+    inside(form.Commandline());
+    for (int s = 0; s < ruvo::SquareTotal; ++s) {
+        inside(form.Piece(s));
+    }
+    return found;
+}
+
+void Form1LayoutTest::everyTextFitsAtEverySizeAndScreen() {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        Sandbox sandbox;
+        StartedForm form;
+        form->setScreen(screen);
+        QVERIFY(form.start());
+        QCOMPARE(form->screen(), screen);
+        const QString where = QStringLiteral("%1 (%2x%3, dpr %4)")
+                                  .arg(screen->name())
+                                  .arg(screen->geometry().width())
+                                  .arg(screen->geometry().height())
+                                  .arg(screen->devicePixelRatio());
+        // Resizable and maximisable.
+        QVERIFY2(form->minimumSize() != form->maximumSize(), qPrintable(where));
+        QVERIFY(form->windowFlags() & Qt::WindowMaximizeButtonHint ||
+                !(form->windowFlags() & Qt::CustomizeWindowHint));
+        const QSize smallest = form->minimumSize();
+        for (const QSize size : {form->size(), smallest, screen->availableGeometry().size(),
+                                 QSize(smallest.width() * 2, smallest.height())}) {
+            form->resize(size);
+            QCOMPARE(form->size(), size.expandedTo(smallest));
+            // Laid out from the present size: the board fills the height or the width.
+            const int board = form->Piece(37)->geometry().bottom() + 1;
+            QVERIFY2(board + form->Commandline()->height() <= form->height(), qPrintable(where));
+            const QStringList found = faults(*form);
+            QVERIFY2(found.isEmpty(), qPrintable(where + QStringLiteral("\n") + found.join('\n')));
+        }
+        // Texts grow with the window: on a larger window no text is smaller.
+        form->resize(smallest);
+        const double small = form->Speedframe()->font().pointSizeF();
+        form->resize(screen->availableGeometry().size().expandedTo(smallest));
+        QVERIFY(form->Speedframe()->font().pointSizeF() >= small);
+    }
+}
+
+void Form1LayoutTest::logFontSizesFitTheirRows() {
+    Sandbox sandbox;
+    StartedForm form;
+    QVERIFY(form.start());
+    UserControl1* log = form->MovesList();
+    const double twips = 1440.0 / form->screen()->logicalDotsPerInchY();
+    for (int step = 0; step < 4; ++step) {
+        QFont font = form->font();
+        font.setPointSizeF(log->FontSize());
+        QVERIFY2(log->RowHeight() >= qRound(QFontMetrics(font).height() * twips),
+                 qPrintable(QStringLiteral("%1 points").arg(log->FontSize())));
+        QTest::mouseClick(log, Qt::RightButton);
+        QTest::qWait(0);
+    }
+}
+
+int main(int argc, char* argv[]) {
+    // Three screens side by side (small, ordinary, 4K), each at three scales, unless the run
+    // names its own platform.
+    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/ruvo-screens-XXXXXX.json"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        QStringList list;
+        int x = 0;
+        for (const QSize size : {QSize(800, 600), QSize(1600, 1000), QSize(3840, 2160)}) {
+            for (const double dpr : {1.0, 1.5, 2.0}) {
+                list << QStringLiteral("{\"name\":\"S%1x%2@%3\",\"x\":%4,\"y\":0,\"width\":%1,"
+                                       "\"height\":%2,\"logicalDpi\":96,\"dpr\":%3}")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(dpr)
+                            .arg(x);
+                x += size.width();
+            }
+        }
+        if (screens.open()) {
+            screens.write(QStringLiteral("{\"screens\":[%1]}").arg(list.join(',')).toUtf8());
+            screens.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+        }
+    }
+    QApplication app(argc, argv);
+    Form1LayoutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "Form1LayoutTest.moc"
