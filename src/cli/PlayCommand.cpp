@@ -7,6 +7,7 @@
 #include "cli/OptionParser.h"
 #include "cli/PlayRun.h"
 #include "cli/UsageError.h"
+#include "engine/CpuClock.h"
 #include "engine/Game.h"
 #include "engine/RandomDice.h"
 #include "engine/ScriptedDice.h"
@@ -20,7 +21,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <iomanip>
 #include <limits>
@@ -169,11 +169,6 @@ template <class Run> void PrintSummary(std::ostream& out, const Run& host, doubl
     out.unsetf(std::ios::fixed);
 }
 
-// CPU seconds used by the program so far.
-double CpuSeconds() {
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
 // Games of the standard computer players, played on the rules core.
 int PlayOnRulesCore(const PlayOptions& options, const Settings& settings, std::ostream& out) {
     std::optional<SavedGame> loaded;
@@ -183,7 +178,7 @@ int PlayOnRulesCore(const PlayOptions& options, const Settings& settings, std::o
     PlayRun run(settings, loaded ? &*loaded : nullptr, options.loadFile.value_or(""),
                 PlayRun::Options{options.games, options.turns, options.saveFile,
                                  options.log ? &out : nullptr});
-    const double started = CpuSeconds();
+    const double started = CpuClock::process();
     try {
         if (options.drawsFile) {
             ScriptedDice dice(DrawsFile::Read(*options.drawsFile));
@@ -198,7 +193,7 @@ int PlayOnRulesCore(const PlayOptions& options, const Settings& settings, std::o
     } catch (const DrawsExhausted&) {
         out << "# draws exhausted\n";
     }
-    PrintSummary(out, run, CpuSeconds() - started);
+    PrintSummary(out, run, CpuClock::process() - started);
     return 0;
 }
 
@@ -261,7 +256,7 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     }
     game.startUp(settings);
 
-    const double started = CpuSeconds();
+    const double started = CpuClock::process();
     try {
         if (options.loadFile) {
             if (!game.loadGame(*options.loadFile)) {
@@ -276,7 +271,7 @@ int PlayCommand::Run(const std::vector<std::string>& args, std::ostream& out,
     } catch (const DrawsExhausted&) {
         out << "# draws exhausted\n";
     }
-    PrintSummary(out, host, CpuSeconds() - started);
+    PrintSummary(out, host, CpuClock::process() - started);
     PrintThinking(out, game);
     return 0;
 }

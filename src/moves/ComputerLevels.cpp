@@ -1,22 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moves/ComputerLevels.h"
 
+#include "engine/CpuClock.h"
 #include "moves/SeedMix.h"
 
 #include <chrono>
-#include <ctime>
 
 namespace ruvo {
-
-namespace {
-
-double ProcessCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-} // namespace
 
 ComputerLevels::~ComputerLevels() {
     cancel();
@@ -36,9 +26,9 @@ void ComputerLevels::decide(const MoveDecision& decision, ComputerLevel level) {
     int choice = -1;
     double milliseconds = 0.0;
     if (level == ComputerLevel::Easy) {
-        const double started = ProcessCpuSeconds();
+        const double started = CpuClock::process();
         choice = EasyChoice(decision);
-        milliseconds = (ProcessCpuSeconds() - started) * 1e3;
+        milliseconds = (CpuClock::process() - started) * 1e3;
     } else {
         StrongResult result = strong_.think(decision, &cancelled_);
         choice = result.choice;

@@ -1,25 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moves/StrongPlayer.h"
 
+#include "engine/CpuClock.h"
 #include "moves/RolloutSimulator.h"
 #include "moves/SeedMix.h"
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <thread>
 
 namespace ruvo {
-
-namespace {
-
-double ThreadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-} // namespace
 
 StrongResult StrongPlayer::think(const MoveDecision& decision,
                                  const std::atomic<bool>* cancel) const {
@@ -41,7 +31,7 @@ StrongResult StrongPlayer::think(const MoveDecision& decision,
 
     const RolloutSimulator::Judging judging{settings_.yardPips, settings_.raceScale};
     auto work = [&] {
-        const double started = ThreadCpuSeconds();
+        const double started = CpuClock::thread();
         thread_local RolloutSimulator simulator;
         for (int i = nextFinish++; i < finishes; i = nextFinish++) {
             if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
@@ -56,7 +46,7 @@ StrongResult StrongPlayer::think(const MoveDecision& decision,
                     simulator.outcome(decision.player, judging);
             }
         }
-        cpuNanoseconds += static_cast<long>((ThreadCpuSeconds() - started) * 1e9);
+        cpuNanoseconds += static_cast<long>((CpuClock::thread() - started) * 1e9);
     };
 
     int threads = settings_.threads > 0 ? settings_.threads

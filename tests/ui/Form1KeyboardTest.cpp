@@ -77,12 +77,6 @@ struct KeyForm {
     }
 };
 
-void PersonAgainstComputers(Sandbox& sandbox) {
-    UserSettings settings;
-    settings.types = QStringLiteral("HCCC");
-    sandbox.setUserSettings(settings);
-}
-
 } // namespace
 
 class Form1KeyboardTest : public QObject {

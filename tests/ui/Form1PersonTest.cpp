@@ -17,13 +17,6 @@ namespace {
 
 const QString TurnPrompt = QStringLiteral(">Take your turn (enter piece#=moveby)");
 
-// Player 1 is a person, the others computers; no pacing.
-void PersonAgainstComputers(Sandbox& sandbox) {
-    UserSettings settings;
-    settings.types = QStringLiteral("HCCC");
-    sandbox.setUserSettings(settings);
-}
-
 } // namespace
 
 class Form1PersonTest : public QObject {

@@ -199,6 +199,13 @@ private:
     std::vector<std::pair<const char*, QByteArray>> environment_;
 };
 
+// Player 1 is a person, the others computers; no pacing.
+inline void PersonAgainstComputers(Sandbox& sandbox) {
+    UserSettings settings;
+    settings.types = QStringLiteral("HCCC");
+    sandbox.setUserSettings(settings);
+}
+
 // A started, shown window with scripted dialogs and test dice.
 struct StartedForm {
     ScriptedDialogs* dialogs = nullptr;
