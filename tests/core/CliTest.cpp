@@ -36,6 +36,15 @@ CliRun Cli(std::vector<std::string> args, const std::string& programFolder = "")
 
 const std::string Config = RUVO_SOURCE_DIR "/data/ruvo.cfg";
 
+// The arguments of "moves" with the players' pieces at the given squares, by default in their
+// yards.
+std::vector<std::string> Moves(const std::string& player, const std::string& throws,
+                               const std::string& first = "76,77,78,79",
+                               const std::string& second = "80,81,82,83",
+                               const std::string& third = "84,85,86,87") {
+    return {"moves", player, throws, first, second, third, "88,89,90,91"};
+}
+
 // The lines of a text that do not start with "# ".
 std::vector<std::string> LogLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -50,8 +59,7 @@ std::vector<std::string> LogLines(const std::string& text) {
 }
 
 TEST(CliMoves, WorkedExampleIsPrintedExactly) {
-    const CliRun run =
-        Cli({"moves", "0", "6,2", "10,20,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"});
+    const CliRun run = Cli(Moves("0", "6,2", "10,20,78,79"));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Possible Unique Moves\n"
                        " 06  02  00  00 16  22  78  79\n"
@@ -73,19 +81,15 @@ TEST(CliMoves, WorkedExampleIsPrintedExactly) {
 }
 
 TEST(CliMoves, NoMoveAndPiecesWithoutOptions) {
-    const CliRun none =
-        Cli({"moves", "1", "3", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"});
-    EXPECT_EQ(none.out, "Possible Unique Moves\nChosenMove -1\n");
-
-    const CliRun one =
-        Cli({"moves", "2", "5", "76,77,78,79", "80,81,82,83", "30,85,86,87", "88,89,90,91"});
-    EXPECT_EQ(one.out, "Possible Unique Moves\n"
-                       " 05  00  00  00 35  85  86  87\n"
-                       "ChosenMove 2\n"
-                       "Options 0: 05,35\n"
-                       "Options 1:\n"
-                       "Options 2:\n"
-                       "Options 3:\n");
+    EXPECT_EQ(Cli(Moves("1", "3")).out, "Possible Unique Moves\nChosenMove -1\n");
+    EXPECT_EQ(Cli(Moves("2", "5", "76,77,78,79", "80,81,82,83", "30,85,86,87")).out,
+              "Possible Unique Moves\n"
+              " 05  00  00  00 35  85  86  87\n"
+              "ChosenMove 2\n"
+              "Options 0: 05,35\n"
+              "Options 1:\n"
+              "Options 2:\n"
+              "Options 3:\n");
 }
 
 // A bad argument: a line naming it, then the usage line.
@@ -99,18 +103,17 @@ void ExpectUsageError(const CliRun& run) {
 }
 
 TEST(CliMoves, BadArgumentsAreRefusedWithTheUsageLine) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"moves", "4", "3", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "7", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "6,6,6,6", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "3", "76,77,78", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "3", "77,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "3", "58,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "3", "14,77,78,79", "1,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "x", "76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"},
-        {"moves", "0", "3"},
-        {"dance"},
-        {}};
+    const std::vector<std::vector<std::string>> bad = {Moves("4", "3"),
+                                                       Moves("0", "7"),
+                                                       Moves("0", "6,6,6,6"),
+                                                       Moves("0", "3", "76,77,78"),
+                                                       Moves("0", "3", "77,77,78,79"),
+                                                       Moves("0", "3", "58,77,78,79"),
+                                                       Moves("0", "3", "14,77,78,79", "1,81,82,83"),
+                                                       Moves("0", "x"),
+                                                       {"moves", "0", "3"},
+                                                       {"dance"},
+                                                       {}};
     for (const auto& args : bad) {
         ExpectUsageError(Cli(args));
     }
@@ -232,7 +235,6 @@ TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
     // A failure is never a success nor a number wrapped round, and names the system's reason.
     WriteBytes(folder.File("huge"), "");
     std::filesystem::resize_file(folder.File("huge"), DrawsFile::Limit + 1);
-    const std::string positions[] = {"76,77,78,79", "80,81,82,83", "84,85,86,87", "88,89,90,91"};
     const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
         {{"play", "--config", Config, "--draws", folder.Path().string()}, "it is a folder"},
         {{"play", "--config", Config, "--draws", folder.File("none")}, "No such file or directory"},
@@ -242,12 +244,9 @@ TEST(CliPlay, FilesAndOptionsThatCannotBeUsed) {
          "x.ruv: cannot be written: No such file or directory"},
         {{"play", "--config", Config, "--seed", "99999999999999999999"}, "is out of range"},
         {{"play", "--config", Config, "--games", "4294967297"}, "must be 1 to 1000000000"},
-        {{"moves", "4294967296", "6", positions[0], positions[1], positions[2], positions[3]},
-         "'4294967296' is out of range: it must be 0 to 3"},
-        {{"moves", "0", "4294967299", positions[0], positions[1], positions[2], positions[3]},
-         "must be 1 to 6"},
-        {{"moves", "0", "6", "4294967372,77,78,79", positions[1], positions[2], positions[3]},
-         "'4294967372' is out of range"}};
+        {Moves("4294967296", "6"), "'4294967296' is out of range: it must be 0 to 3"},
+        {Moves("0", "4294967299"), "must be 1 to 6"},
+        {Moves("0", "6", "4294967372,77,78,79"), "'4294967372' is out of range"}};
     for (const auto& [args, reason] : refused) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << reason;

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Commands from the menu and the command line, saving and loading games, player options and
-// removing players.
+// removing players; and requests made while a game runs: a restart or a load chosen during a
+// wait happens as soon as the running step ends, every removed player's pieces leave the board,
+// and a loaded game never keeps the pieces of a player who is not taking part.
 #include "FileTestSupport.h"
 #include "GameFixture.h"
 
+#include "cli/CliApp.h"
 #include "engine/Text.h"
 #include "files/SavedGameFile.h"
 
-#include <filesystem>
+#include <random>
+#include <sstream>
 
 namespace ruvo::test {
 namespace {
@@ -16,8 +20,17 @@ class CommandsTest : public GameFixture {
 protected:
     TempFolder folder;
 
-    void stopAtNextRound() {
-        host.onProcessEvents = [this] { game.requestStop(); };
+    std::string file(const std::string& name) const { return folder.File(name); }
+    // Stops the game at the top of the first round where done() holds.
+    void stopWhen(std::function<bool()> done) {
+        host.onProcessEvents = [this, done = std::move(done)] {
+            if (done()) {
+                game.requestStop();
+            }
+        };
+    }
+    void stopAtTurn(int turn) {
+        stopWhen([this, turn] { return state.TurnCount >= turn; });
     }
     // A person to move with the given throws, as the driver leaves it.
     void personToMove(int player, int first, int second = 0) {
@@ -27,46 +40,67 @@ protected:
         game.driver().setWaitingForPerson(true);
         forgetHostRecords();
     }
-    std::string file(const std::string& name) const { return folder.File(name); }
+    // Runs action once, during the first wait of the game.
+    void duringFirstWait(std::function<void()> action) {
+        host.onWait = [action = std::move(action), done = false](long) mutable {
+            if (!done) {
+                done = true;
+                action();
+            }
+        };
+    }
+    // Plays on with seeded draws until the game ends and No is given to a new one, or 4000
+    // turns pass. True when the game ended.
+    bool playsToItsEnd(unsigned seed, const std::function<void()>& start) {
+        std::mt19937 generator(seed);
+        std::uniform_int_distribution<int> face(1, 6);
+        for (int i = 0; i < 200000; ++i) {
+            dice.draws.push_back(face(generator));
+        }
+        host.answers.push_back(false); // "Game finished, restart?"
+        stopWhen([this] { return state.TurnCount > 4000; });
+        start();
+        return !host.questions.empty() && host.questions.back() == "Game finished, restart?";
+    }
+    // Players 2 and 3 have two pieces each on one track square: blocks nobody else may pass.
+    void placeBlocks() {
+        place(1, 0, 10);
+        place(1, 1, 10);
+        place(2, 0, 20);
+        place(2, 1, 20);
+    }
+    void expectOffTheBoard(int player) {
+        const int yard = YardSquare(player, 0);
+        EXPECT_EQ(PieceSquaresText(state, player),
+                  std::to_string(yard) + "," + std::to_string(yard + 1) + "," +
+                      std::to_string(yard + 2) + "," + std::to_string(yard + 3))
+            << "player " << player + 1;
+        for (int s = 0; s < 76; ++s) {
+            EXPECT_NE(state.SquareOwner[s], player) << "square " << s;
+        }
+        EXPECT_FALSE(state.Piece[yard].visible);
+    }
 };
 
 TEST_F(CommandsTest, MenuWordsAreDispatched) {
     startUp();
-    host.commandWords = {"SOUND"};
+    host.commandWords = {"SOUND", "SOUND", "HELP", "ABOUT", "", "NONSENSE"};
     game.clickStart();
     EXPECT_EQ(state.SoundOn, 0);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"Shsh-dot.wav"}));
-    host.commandWords = {"SOUND"};
     game.clickStart();
     EXPECT_EQ(state.SoundOn, 1);
     EXPECT_EQ(host.sounds.size(), 1u) << "switching sound on plays nothing itself";
-
-    host.commandWords = {"HELP", "ABOUT", "", "NONSENSE"};
-    game.clickStart();
+    for (int click = 0; click < 4; ++click) {
+        game.clickStart();
+    }
     EXPECT_EQ(host.helpShown, "/games/ruvo/ruvo.htm");
-    game.clickStart();
     EXPECT_EQ(host.aboutShown, 1);
-    game.clickStart();
-    game.clickStart();
     EXPECT_TRUE(host.questions.empty());
     EXPECT_TRUE(game.menuTag().empty());
 }
 
-TEST_F(CommandsTest, CommandWordsAreTakenInAnyCase) {
-    startUp();
-    dice.add({3});
-    stopAtNextRound();
-    host.onProcessEvents = [this] {
-        if (state.TurnCount == 1) {
-            game.requestStop();
-        }
-    };
-    game.commandLineEnter("  sTaRt ");
-    EXPECT_EQ(state.TurnCount, 1);
-    EXPECT_EQ(host.logged("No move"), 1);
-}
-
-TEST_F(CommandsTest, SingleAutoTogglesWithItsMessages) {
+TEST_F(CommandsTest, WordsAreTakenInAnyCaseAndSingleAutoToggles) {
     startUp();
     game.commandLineEnter("singleauto");
     EXPECT_EQ(state.SingleAuto, 1);
@@ -74,6 +108,11 @@ TEST_F(CommandsTest, SingleAutoTogglesWithItsMessages) {
     EXPECT_EQ(state.SingleAuto, 0);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Single moves will be automatic",
                                                        "Single moves will not be automatic"}));
+    dice.add({3});
+    stopAtTurn(1);
+    game.commandLineEnter("  sTaRt ");
+    EXPECT_EQ(state.TurnCount, 1);
+    EXPECT_EQ(host.logged("No move"), 1);
 }
 
 TEST_F(CommandsTest, WithoutAGameMovesAreIgnoredAndSaveDoesNothing) {
@@ -117,11 +156,7 @@ TEST_F(CommandsTest, RestartDuringAPersonsTurnRestartsAtOnce) {
 
     host.answers = {true};
     dice.add({3});
-    host.onProcessEvents = [this] {
-        if (state.TurnCount == 1) {
-            game.requestStop();
-        }
-    };
+    stopWhen([this] { return state.TurnCount == 1; }); // counted from 0 again
     game.StartOrRestart();
     EXPECT_EQ(host.questions.back(), "Restart ?");
     EXPECT_EQ(host.logged("GAME RESTARTED"), 1);
@@ -141,12 +176,7 @@ TEST_F(CommandsTest, SaveHappensAtTheEndOfThePersonsTurn) {
     EXPECT_TRUE(host.fileRequests.empty()) << "nothing is written during the turn";
 
     host.chosenFiles = {file("game")};
-    stopAtNextRound();
-    host.onProcessEvents = [this] {
-        if (host.fileRequests.size() == 1 && host.log.size() >= 2) {
-            game.requestStop();
-        }
-    };
+    stopWhen([this] { return host.fileRequests.size() == 1 && host.log.size() >= 2; });
     game.commandLineEnter("1");
     ASSERT_EQ(host.fileRequests.size(), 1u);
     const FileDialogRequest& request = host.fileRequests[0];
@@ -167,11 +197,7 @@ TEST_F(CommandsTest, ACancelledSaveWritesAndLogsNothing) {
     state.CurrentPlayer = 2;
     state.SavePending = 1;
     dice.add({3});
-    host.onProcessEvents = [this] {
-        if (state.TurnCount == 1) {
-            game.requestStop();
-        }
-    };
+    stopAtTurn(1);
     game.RunTurns();
     EXPECT_EQ(host.fileRequests.size(), 1u);
     EXPECT_EQ(state.SavePending, 0);
@@ -261,10 +287,8 @@ TEST_F(CommandsTest, AFailedLoadLeavesTheGameExactlyAsItWas) {
     ASSERT_EQ(PiecePosition(state, 0, 0), 16);
     ASSERT_TRUE(game.waitingForPerson());
     game.driver().showPrompt(0);
-    {
-        std::ofstream out(file("bad.ruv"), std::ios::binary);
-        out << "0\r\n30,1\r\n\"H\",\"C\",\"C\",\"C\"\r\n1,1,1,1\r\n0,0,0,0\r\n\"10,77,78,99\"\r\n";
-    }
+    WriteBytes(file("bad.ruv"),
+               "0\r\n30,1\r\n\"H\",\"C\",\"C\",\"C\"\r\n1,1,1,1\r\n0,0,0,0\r\n\"10,77,78,99\"\r\n");
     const GameState before = state;
     const size_t logLines = host.log.size();
     const std::string prompt = host.commandLineText;
@@ -293,7 +317,7 @@ TEST_F(CommandsTest, AFailedLoadLeavesTheGameExactlyAsItWas) {
     }
 
     // The person's move goes on with the other throw.
-    stopAtNextRound();
+    stopWhen([] { return true; });
     game.commandLineEnter("2=4");
     EXPECT_EQ(PiecePosition(state, 0, 1), 24);
     EXPECT_EQ(host.log.back().text, "Move piece 2 by 4");
@@ -351,7 +375,7 @@ TEST_F(CommandsTest, APersonTurnedComputerDuringItsTurnMovesAtOnce) {
     place(0, 1, 20);
     personToMove(0, 4);
     host.playerWords = {"TYPE"};
-    stopAtNextRound();
+    stopWhen([] { return true; });
     game.playerOptionsMouseUp(0);
     EXPECT_EQ(host.log[0].text, "set to COMPUTER");
     EXPECT_EQ(host.log[1].text, "Move piece 1 by 4")
@@ -399,11 +423,7 @@ TEST_F(CommandsTest, ARemovedPlayersPiecesStayUntilItsTurnComes) {
     game.playerOptionsMouseUp(1);
     EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], 1) << "still on the board";
     dice.add({3, 3});
-    host.onProcessEvents = [this] {
-        if (state.TurnCount == 3) {
-            game.requestStop();
-        }
-    };
+    stopAtTurn(3);
     game.RunTurns();
     EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], -1);
     EXPECT_EQ(state.SquareCount[BoardSquare(1, 10)], 0);
@@ -421,6 +441,119 @@ TEST_F(CommandsTest, AFinishedPlayerCannotBeRemovedDuringTheGame) {
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Player has finished already"}));
     EXPECT_EQ(state.PlayerEnabled[1], 1);
     EXPECT_TRUE(host.questions.empty());
+}
+
+TEST_F(CommandsTest, RestartDuringTheWaitBeforeAPromptComesAtOnce) {
+    startUp("HCCC");
+    place(0, 0, 10);
+    place(0, 1, 20);
+    dice.add({4, 3});
+    duringFirstWait([this] { game.StartOrRestart(); });
+    stopWhen([this] { return host.logged("GAME RESTARTED") == 1 && state.TurnCount >= 1; });
+    game.StartOrRestart();
+    EXPECT_EQ(host.questions, (std::vector<std::string>{"Restart ?"}));
+    EXPECT_TRUE(host.prompts.empty()) << "the person was prompted with the old game's throw";
+    EXPECT_EQ(host.logged("GAME RESTARTED"), 1);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 76);
+    EXPECT_EQ(host.log.back().text, "No move") << "the new game's first throw, 3, was played";
+}
+
+TEST_F(CommandsTest, RestartDuringAComputersWaitPlaysNoMoreOfTheOldGame) {
+    startUp();
+    place(0, 0, 10);
+    dice.add({4, 3});
+    duringFirstWait([this] { game.StartOrRestart(); });
+    stopWhen([this] { return host.logged("GAME RESTARTED") == 1 && state.TurnCount >= 1; });
+    game.StartOrRestart();
+    EXPECT_EQ(host.logged("Move piece 1 by 4"), 0);
+    EXPECT_EQ(host.logged("GAME RESTARTED"), 1);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 76);
+}
+
+TEST_F(CommandsTest, ALoadChosenDuringTheWaitBeforeAPromptComesAtOnce) {
+    startUp();
+    place(2, 0, 30);
+    state.CurrentPlayer = 0;
+    SavedGameFile::Write(file("saved.ruv"), game.savedGame());
+
+    startUp("HCCC");
+    place(0, 0, 10);
+    place(0, 1, 20);
+    dice.add({4, 3});
+    duringFirstWait([this] {
+        host.commandWords = {"LOADGAME"};
+        host.chosenFiles = {file("saved.ruv")};
+        game.clickStart();
+    });
+    stopWhen([this] { return host.logged("GAME LOADED FROM " + file("saved.ruv")) == 1; });
+    game.StartOrRestart();
+    EXPECT_TRUE(host.prompts.empty()) << "the person was prompted in the game being replaced";
+    EXPECT_EQ(host.logged("GAME LOADED FROM " + file("saved.ruv")), 1);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 76);
+    EXPECT_EQ(PiecePosition(state, 2, 0), 30);
+    EXPECT_EQ(state.PlayerType[0], "C");
+}
+
+TEST_F(CommandsTest, EveryRemovedPlayersPiecesLeaveAndTheGameEnds) {
+    startUp();
+    placeBlocks();
+    host.answers = {true, true};
+    duringFirstWait([this] {
+        host.playerWords = {"ENABLEDISABLE", "ENABLEDISABLE"};
+        game.playerOptionsMouseUp(1);
+        game.playerOptionsMouseUp(2);
+    });
+    ASSERT_TRUE(playsToItsEnd(5, [this] { game.StartOrRestart(); }))
+        << "still running after " << state.TurnCount << " turns";
+    expectOffTheBoard(1);
+    expectOffTheBoard(2);
+}
+
+TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
+    startUp();
+    placeBlocks();
+    state.PlayerEnabled[1] = 0; // removed, and saved before the driver reached them
+    state.PlayerEnabled[2] = 0;
+    state.CurrentPlayer = 3;
+    SavedGameFile::Write(file("absent.ruv"), game.savedGame());
+
+    startUp();
+    ASSERT_TRUE(game.loadGame(file("absent.ruv")));
+    expectOffTheBoard(1);
+    expectOffTheBoard(2);
+    EXPECT_EQ(state.PlayerCount, 2);
+    ASSERT_TRUE(playsToItsEnd(9, [this] { game.RunTurns(); }))
+        << "still running after " << state.TurnCount << " turns";
+
+    // The command-line tool plays such a file to its end too.
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = CliApp::Run({"play", "--config", RUVO_SOURCE_DIR "/data/ruvo.cfg", "--seed",
+                                    "3", "--turns", "4000", "--load", file("absent.ruv")},
+                                   out, err, "");
+    EXPECT_EQ(status, 0) << err.str();
+    EXPECT_NE(out.str().find("# games 1\n"), std::string::npos) << out.str();
+}
+
+TEST_F(CommandsTest, ARemovalStillPendingLeavesALoadedGameAlone) {
+    startUp();
+    place(1, 0, 10);
+    state.CurrentPlayer = 1;
+    SavedGameFile::Write(file("four.ruv"), game.savedGame());
+
+    startUp();
+    state.CurrentPlayer = 0;
+    host.playerWords = {"ENABLEDISABLE"};
+    game.playerOptionsMouseUp(1);
+    ASSERT_EQ(state.PlayerEnabled[1], 0);
+    ASSERT_TRUE(game.loadGame(file("four.ruv")));
+    EXPECT_EQ(state.RemovePending, (std::array<int16_t, 4>{}));
+    dice.add({3});
+    stopAtTurn(1);
+    game.RunTurns();
+    EXPECT_EQ(PiecePosition(state, 1, 0), 10);
+    EXPECT_TRUE(state.Piece[YardSquare(1, 1)].visible);
+    EXPECT_EQ(state.PlayerInfo[1].caption, "PLAYING");
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <map>
 #include <set>
 #include <utility>
 
@@ -71,24 +70,7 @@ TEST(SettingsFile, DefaultFileLoads) {
     EXPECT_EQ(DefaultBytes().find('\n'), DefaultBytes().find("\r\n") + 1);
 }
 
-TEST(SettingsFile, DefaultGridPlacesEverySquareExactlyOnce) {
-    const std::vector<std::string> lines = SplitLines(DefaultBytes());
-    std::map<int, int> seen;
-    for (int row = 1; row <= 15; ++row) {
-        const std::string& line = lines.at(static_cast<size_t>(FirstGridLine - 2 + row));
-        for (int column = 1; column <= 15; ++column) {
-            const std::string cell = line.substr(static_cast<size_t>(2 * column), 2);
-            if (cell != "  ") {
-                ++seen[static_cast<int>(Val(cell))];
-            }
-        }
-    }
-    ASSERT_EQ(seen.size(), static_cast<size_t>(SquareTotal));
-    for (const auto& [square, times] : seen) {
-        EXPECT_EQ(times, 1) << "square " << square;
-    }
-}
-
+// Every square on a cell of its own; every player's path from cell to neighbouring cell.
 TEST(SettingsFile, DefaultFileCarriesEveryPlayerAlongItsPath) {
     const Settings settings = SettingsFile::Load(DefaultPath);
     std::set<std::pair<int, int>> cells;
