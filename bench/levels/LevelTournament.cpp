@@ -5,7 +5,8 @@
 //
 //   LevelTournament [--level strong] [--against standard] [--players 4|2] [--games 2000]
 //                   [--seed 1] [--jobs 1] [--threads 1] [--finishes F] [--cut R] [--yard Y]
-//                   [--scale PIPS] [--win TENTHS] [--confidence TENTHS]
+//                   [--batch B] [--drop TENTHS] [--risk PERCENT] [--scale PIPS]
+//                   [--win TENTHS] [--confidence TENTHS]
 #include "cli/HeadlessHost.h"
 #include "engine/Game.h"
 #include "engine/RandomDice.h"
@@ -89,6 +90,12 @@ Options Parse(int argc, char** argv) {
             options.strong.threads = Number(value, 0, 256);
         } else if (name == "--finishes") {
             options.strong.finishes = Number(value, 1, 100000);
+        } else if (name == "--batch") {
+            options.strong.batch = Number(value, 1, 100000);
+        } else if (name == "--drop") {
+            options.strong.dropMargin = Number(value, 0, 1000) / 10.0;
+        } else if (name == "--risk") {
+            options.strong.riskPercent = Number(value, 0, 100);
         } else if (name == "--cut") {
             options.strong.cutRounds = Number(value, 1, 100000);
         } else if (name == "--yard") {
@@ -210,10 +217,11 @@ int main(int argc, char** argv) {
                 ruvo::LevelName(options.against), options.players, options.games);
     if (options.level == ruvo::ComputerLevel::Strong) {
         const ruvo::StrongSettings& strong = options.strong;
-        std::printf(" (finishes %d, cut %d rounds, yard %d, scale %.0f, win %.1f, confidence "
-                    "%.1f, threads %d)",
-                    strong.finishes, strong.cutRounds, strong.yardPips, strong.raceScale,
-                    strong.winWeight, strong.confidence, strong.threads);
+        std::printf(" (finishes up to %d in batches of %d, drop %.1f, cut %d rounds, yard %d, "
+                    "scale %.0f, risk %d %%, win %.1f, confidence %.1f, threads %d)",
+                    strong.finishes, strong.batch, strong.dropMargin, strong.cutRounds,
+                    strong.yardPips, strong.raceScale, strong.riskPercent, strong.winWeight,
+                    strong.confidence, strong.threads);
     }
     std::printf("\nwin rate   %5.1f %% +- %.1f (95 %% CI %.1f-%.1f), par %.1f %%\n", 100 * winRate,
                 100 * winHalf, 100 * (winRate - winHalf), 100 * (winRate + winHalf),

@@ -12,7 +12,7 @@
 namespace ruvo {
 
 struct MoveDecision {
-    RolloutPosition position;
+    RulesState position;
     int player = 0;
     std::array<MoveEntry, MaxMoveEntries> moves{}; // entries 2..moveCount, as PossibleMoves
     int moveCount = 1;

@@ -33,22 +33,8 @@ private:
 
 } // namespace
 
-void RolloutSimulator::reset(const RolloutPosition& position) {
-    rules_.clearBoard();
-    for (int p = 0; p < 4; ++p) {
-        for (int k = 0; k < 4; ++k) {
-            rules_.putPiece(p, k, position.pieces[p][k]);
-        }
-        rules_.finishPlace[p] = static_cast<uint8_t>(position.finishPlace[p]);
-        rules_.frequentFace[p] = static_cast<uint8_t>(position.frequentFace[p]);
-        for (int face = 0; face < 7; ++face) {
-            rules_.throwCount[p][face] = static_cast<uint16_t>(position.throwCount[p][face]);
-        }
-    }
-    rules_.enabled = position.playing;
-    rules_.finishedCount = static_cast<uint8_t>(position.finishedCount);
-    rules_.playerCount = static_cast<uint8_t>(position.playerCount);
-    rules_.current = static_cast<int8_t>(position.currentPlayer);
+void RolloutSimulator::reset(const RulesState& position) {
+    rules_ = position;
     rules_.turnCount = 0;
 }
 
@@ -81,12 +67,38 @@ bool RolloutSimulator::ended() const {
     return RulesPlay::gameOver(rules_);
 }
 
-int RolloutSimulator::distanceLeft(int player, int yardPips) const {
+double RolloutSimulator::distanceLeft(int player, const Judging& judging) const {
     int distance = 0;
+    int atRisk = 0; // progress times the opponent pieces that may land on it
     for (int position : rules_.position[player]) {
-        distance += position > 75 ? HomePosition + yardPips : HomePosition - position;
+        if (position > 75) {
+            distance += HomePosition + judging.yardPips;
+            continue;
+        }
+        distance += HomePosition - position;
+        const int square = RulesState::squareOf(player, position);
+        if (position > 51 || judging.riskPercent == 0 || rules_.count[square] > 1) {
+            continue;
+        }
+        int threats = 0;
+        for (int other = 0; other < 4; ++other) {
+            if (other == player || !rules_.enabled[other] || rules_.finishPlace[other] != 0) {
+                continue;
+            }
+            bool opens = false; // a yard piece may open onto its start square
+            for (int theirs : rules_.position[other]) {
+                if (theirs > 75) {
+                    opens = opens || square == RulesState::squareOf(other, 1);
+                } else if (theirs <= 51) {
+                    const int behind = (square - RulesState::squareOf(other, theirs) + 52) % 52;
+                    threats += behind >= 1 && behind <= 6 && theirs + behind <= 51 ? 1 : 0;
+                }
+            }
+            threats += opens ? 1 : 0;
+        }
+        atRisk += threats * (position + judging.yardPips);
     }
-    return distance;
+    return distance + atRisk * judging.riskPercent / 100.0;
 }
 
 RolloutSimulator::Outcome RolloutSimulator::outcome(int player, const Judging& judging) const {
@@ -96,14 +108,14 @@ RolloutSimulator::Outcome RolloutSimulator::outcome(int player, const Judging& j
         result.win = rules_.finishPlace[player] == 1 ? 1.0 : 0.0;
         return result;
     }
-    const int mine = distanceLeft(player, judging.yardPips);
+    const double mine = distanceLeft(player, judging);
     result.place = 1.0 + rules_.finishedCount;
     result.win = rules_.finishedCount == 0 ? 1.0 : 0.0;
     for (int other = 0; other < 4; ++other) {
         if (other == player || !rules_.enabled[other] || rules_.finishPlace[other] != 0) {
             continue;
         }
-        const int lead = distanceLeft(other, judging.yardPips) - mine;
+        const double lead = distanceLeft(other, judging) - mine;
         double ahead = lead < 0 ? 0.0 : lead > 0 ? 1.0 : 0.5;
         if (judging.raceScale > 0) {
             ahead = 1.0 / (1.0 + std::exp(-lead / judging.raceScale));

@@ -6,7 +6,6 @@
 // frequent face), and the game stops at its end or after a number of rounds. What a strong
 // computer player thinks with.
 #include "engine/GameState.h"
-#include "moves/RolloutPosition.h"
 #include "rules/RulesState.h"
 
 #include <cstdint>
@@ -16,7 +15,7 @@ namespace ruvo {
 class RolloutSimulator {
 public:
     // Starts again from a position.
-    void reset(const RolloutPosition& position);
+    void reset(const RulesState& position);
     // Plays a move of the list entry kind for the player whose turn it is; a piece reaching home
     // gives that player the next turn.
     void playMove(int player, const MoveEntry& entry);
@@ -30,6 +29,8 @@ public:
         int yardPips = 8;     // a piece in its yard counts as the whole path plus this
         double raceScale = 0; // pips of lead that make a player ~73 % likely to stay ahead;
                               // 0 ranks the players strictly by distance
+        int riskPercent = 0;  // share of a lone piece's progress counted as lost per opponent
+                              // piece up to six squares behind it
     };
     struct Outcome {
         double place = 0.0; // expected place, 1 best
@@ -38,8 +39,8 @@ public:
     // The player's place as far as the game went: a finished player's place; the players still
     // racing are ranked by the distance their pieces have left to go.
     Outcome outcome(int player, const Judging& judging) const;
-    // The distance the player's pieces have left.
-    int distanceLeft(int player, int yardPips) const;
+    // The distance the player's pieces have left, with the progress at risk of capture.
+    double distanceLeft(int player, const Judging& judging) const;
 
     const RulesState& rules() const { return rules_; }
     int currentPlayer() const { return rules_.current; }

@@ -3,8 +3,10 @@
 // The strong computer player: it plays each distinct candidate move, finishes the game from
 // there many times with every player choosing by the weight table, and picks the move with the
 // best mean place. Every candidate meets the same dice (finish i uses the same streams for all
-// of them), so the comparison measures the moves and not the luck. The finishes are shared out
-// over threads; the choice is the same whatever their number.
+// of them), so the comparison measures the moves and not the luck. The candidates race: after
+// each batch of finishes the clearly worse ones drop out, so the finishes go to the close
+// decisions. The finishes of a batch are shared out over threads; the choice is the same
+// whatever their number.
 #include "moves/MoveDecision.h"
 
 #include <atomic>
@@ -14,10 +16,14 @@ namespace ruvo {
 
 // The defaults are the measured best of the tournament benchmark (bench/levels).
 struct StrongSettings {
-    int finishes = 64;       // games finished per candidate
+    int finishes = 64;       // at most this many games finished per candidate
+    int batch = 16;          // finishes a candidate plays before the race is judged again
+    double dropMargin = 2.0; // a candidate worse than the leader by this many standard errors
+                             // leaves the race
     int cutRounds = 10;      // a finish stops after this many rounds and is judged by the race
     int yardPips = 8;        // what a piece in its yard counts beyond the whole path
     double raceScale = 15;   // how surely a lead in the race holds (0: strictly)
+    int riskPercent = 0;     // progress counted as lost per opponent piece close behind
     double winWeight = 0;    // a move's score: mean place less winWeight times its win chance
     double confidence = 1.0; // leave the weight table's move only for one better by this many
                              // standard errors
