@@ -12,6 +12,7 @@
 #include "engine/RandomDice.h"
 #include "files/SettingsFile.h"
 #include "moves/ComputerLevel.h"
+#include "moves/ComputerLevels.h"
 
 #include <algorithm>
 #include <atomic>
@@ -202,16 +203,7 @@ int main(int argc, char** argv) {
     const double meanPlace = places / n;
     const double placeSd = std::sqrt(std::max(0.0, squares / n - meanPlace * meanPlace));
     const double placeHalf = 1.96 * placeSd / std::sqrt(n);
-    double thinkMean = 0.0;
-    double thinkP99 = 0.0;
-    if (!think.empty()) {
-        for (double t : think) {
-            thinkMean += t;
-        }
-        thinkMean /= static_cast<double>(think.size());
-        std::sort(think.begin(), think.end());
-        thinkP99 = think[(think.size() * 99 + 99) / 100 - 1];
-    }
+    const ruvo::ComputerLevels::ThinkingTime time = ruvo::ComputerLevels::Summarize(think);
     std::printf("%s vs %d x %s, %d players, %d games, seats rotated",
                 ruvo::LevelName(options.level), options.players - 1,
                 ruvo::LevelName(options.against), options.players, options.games);
@@ -228,7 +220,7 @@ int main(int argc, char** argv) {
                 100.0 / options.players);
     std::printf("mean place %5.2f +- %.2f (95 %% CI %.2f-%.2f), par %.2f\n", meanPlace, placeHalf,
                 meanPlace - placeHalf, meanPlace + placeHalf, (options.players + 1) / 2.0);
-    std::printf("think ms   mean %.2f p99 %.2f over %zu decisions (processor time)\n", thinkMean,
-                thinkP99, think.size());
+    std::printf("think ms   mean %.2f p99 %.2f over %zu decisions (processor time)\n", time.mean,
+                time.p99, think.size());
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "files/SettingsFile.h"
 #include "files/SettingsLocation.h"
 #include "moves/ComputerLevel.h"
+#include "moves/ComputerLevels.h"
 #include "rules/SeededDice.h"
 
 #include <algorithm>
@@ -135,19 +136,10 @@ void PrintThinking(std::ostream& out, Game& game) {
             game.state().PlayerEnabled[p] != game.state().FlagYes) {
             continue;
         }
-        std::vector<double> times = game.levels().thinkMilliseconds(p);
-        double mean = 0.0;
-        double p99 = 0.0;
-        if (!times.empty()) {
-            for (double t : times) {
-                mean += t;
-            }
-            mean /= static_cast<double>(times.size());
-            std::sort(times.begin(), times.end());
-            p99 = times[(times.size() * 99 + 99) / 100 - 1];
-        }
+        const ComputerLevels::ThinkingTime time =
+            ComputerLevels::Summarize(game.levels().thinkMilliseconds(p));
         out << "# think-ms player " << p + 1 << ": mean " << std::fixed << std::setprecision(2)
-            << mean << " p99 " << p99 << '\n';
+            << time.mean << " p99 " << time.p99 << '\n';
         out.unsetf(std::ios::fixed);
     }
 }

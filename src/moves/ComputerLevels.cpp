@@ -4,6 +4,7 @@
 #include "engine/CpuClock.h"
 #include "moves/SeedMix.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace ruvo {
@@ -20,6 +21,20 @@ int ComputerLevels::EasyChoice(const MoveDecision& decision) {
     const uint64_t r = NextRandom(stream) >> 32;
     const uint64_t index = (r * decision.candidates.size()) >> 32;
     return decision.candidates[index];
+}
+
+ComputerLevels::ThinkingTime ComputerLevels::Summarize(std::vector<double> milliseconds) {
+    ThinkingTime time;
+    if (milliseconds.empty()) {
+        return time;
+    }
+    for (double t : milliseconds) {
+        time.mean += t;
+    }
+    time.mean /= static_cast<double>(milliseconds.size());
+    std::sort(milliseconds.begin(), milliseconds.end());
+    time.p99 = milliseconds[(milliseconds.size() * 99 + 99) / 100 - 1];
+    return time;
 }
 
 void ComputerLevels::decide(const MoveDecision& decision, ComputerLevel level) {

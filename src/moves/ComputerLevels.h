@@ -47,6 +47,12 @@ public:
 
     // Processor time of each decision of a player, in milliseconds.
     const std::vector<double>& thinkMilliseconds(int player) const { return thinkMs_[player]; }
+    // Their mean and 99th percentile (0 for none).
+    struct ThinkingTime {
+        double mean = 0.0;
+        double p99 = 0.0;
+    };
+    static ThinkingTime Summarize(std::vector<double> milliseconds);
 
 private:
     void decide(const MoveDecision& decision, ComputerLevel level);
