@@ -47,8 +47,17 @@ class FileDialogQtTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase() {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        QVERIFY(dir.isValid());
+        owner.resize(400, 300);
+        owner.show();
+    }
+
+    void init() {
+        QDir(dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dir.path()));
+    }
 
     void buildsTheDialogsNameFilter();
     void cancelGivesAnEmptyPath();
@@ -68,18 +77,6 @@ private:
     QTemporaryDir dir;
     QWidget owner;
 };
-
-void FileDialogQtTest::initTestCase() {
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QVERIFY(dir.isValid());
-    owner.resize(400, 300);
-    owner.show();
-}
-
-void FileDialogQtTest::init() {
-    QDir(dir.path()).removeRecursively();
-    QVERIFY(QDir().mkpath(dir.path()));
-}
 
 std::string FileDialogQtTest::run(const FileDialogRequest& request,
                                   const std::function<void(QFileDialog*)>& answer, Seen& seen) {

@@ -8,7 +8,6 @@
 #include "files/SavedGameFile.h"
 
 #include <QProcess>
-#include <QScrollBar>
 
 using namespace form1test;
 
@@ -50,157 +49,147 @@ class Form1DesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void firstStartAndExitWriteOnlyTheUserFile();
-    void settingsFromTheInstalledFolderAreSavedForTheUserWhoIsToldOnce();
-    void computerGameClosedMidMoveContinuesFromItsLastCompleteTurn();
-    void personClosedAtThePromptIsPromptedAgain();
-    void helpAndVersionWithoutADisplay();
-};
 
-void Form1DesktopTest::initTestCase() {
-    qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
-}
+    void firstStartAndExitWriteOnlyTheUserFile() {
+        Sandbox sandbox;
+        QVERIFY(QDir(sandbox.folder()).mkdir(QStringLiteral("start")));
+        QDir::setCurrent(sandbox.folder() + "/start");
+        DesktopForm form(sandbox, QStringLiteral(RUVO_SOURCE_DIR "/data"));
+        QVERIFY(form.watch != nullptr);
+        QCOMPARE(Bytes(form.configFolder + "/ruvo.cfg"), Bytes(RUVO_SOURCE_DIR "/data/ruvo.cfg"));
 
-void Form1DesktopTest::firstStartAndExitWriteOnlyTheUserFile() {
-    Sandbox sandbox;
-    QVERIFY(QDir(sandbox.folder()).mkdir(QStringLiteral("start")));
-    QDir::setCurrent(sandbox.folder() + "/start");
-    DesktopForm form(sandbox, QStringLiteral(RUVO_SOURCE_DIR "/data"));
-    QVERIFY(form.watch != nullptr);
-    QCOMPARE(Bytes(form.configFolder + "/ruvo.cfg"), Bytes(RUVO_SOURCE_DIR "/data/ruvo.cfg"));
+        form->SpeedRange()->setValue(7);
+        form.type(QStringLiteral("exit"));
 
-    form->SpeedRange()->setValue(7);
-    form.type(QStringLiteral("exit"));
+        QVERIFY(form->endedByGame());
+        QVERIFY(Bytes(form.configFolder + "/ruvo.cfg").startsWith("\"Speed Factor\",7,"));
+        QCOMPARE(Entries(sandbox.folder() + "/start"), QStringList());
+        QVERIFY(!QFileInfo::exists(form.unfinished()));
+        QVERIFY(form.dialogs->messages.isEmpty());
+    }
 
-    QVERIFY(form->endedByGame());
-    QVERIFY(Bytes(form.configFolder + "/ruvo.cfg").startsWith("\"Speed Factor\",7,"));
-    QCOMPARE(Entries(sandbox.folder() + "/start"), QStringList());
-    QVERIFY(!QFileInfo::exists(form.unfinished()));
-    QVERIFY(form.dialogs->messages.isEmpty());
-}
-
-void Form1DesktopTest::settingsFromTheInstalledFolderAreSavedForTheUserWhoIsToldOnce() {
-    Sandbox sandbox;
-    const QString shipped = sandbox.folder() + "/installed";
-    QVERIFY(QDir().mkpath(shipped));
-    QVERIFY(QFile::copy(sandbox.path(), shipped + "/ruvo.cfg"));
-    const QByteArray original = Bytes(shipped + "/ruvo.cfg");
-    QDir::setCurrent(shipped);
-    for (int run = 0; run < 2; ++run) {
-        DesktopForm form(sandbox, shipped);
-        form->SpeedRange()->setValue(9 + run);
-        form.type(QStringLiteral("EXIT"));
-        QVERIFY(Bytes(form.configFolder + "/ruvo.cfg")
-                    .startsWith("\"Speed Factor\"," + QByteArray::number(9 + run)));
-        if (run == 0) {
-            QCOMPARE(form.dialogs->messages.size(), 1);
-            QVERIFY(form.dialogs->messages[0].contains(shipped));
-            QVERIFY(form.dialogs->messages[0].contains(form.configFolder + "/ruvo.cfg"));
-        } else {
-            QCOMPARE(form.dialogs->messages, QStringList());
+    void settingsFromTheInstalledFolderAreSavedForTheUserWhoIsToldOnce() {
+        Sandbox sandbox;
+        const QString shipped = sandbox.folder() + "/installed";
+        QVERIFY(QDir().mkpath(shipped));
+        QVERIFY(QFile::copy(sandbox.path(), shipped + "/ruvo.cfg"));
+        const QByteArray original = Bytes(shipped + "/ruvo.cfg");
+        QDir::setCurrent(shipped);
+        for (int run = 0; run < 2; ++run) {
+            DesktopForm form(sandbox, shipped);
+            form->SpeedRange()->setValue(9 + run);
+            form.type(QStringLiteral("EXIT"));
+            QVERIFY(Bytes(form.configFolder + "/ruvo.cfg")
+                        .startsWith("\"Speed Factor\"," + QByteArray::number(9 + run)));
+            if (run == 0) {
+                QCOMPARE(form.dialogs->messages.size(), 1);
+                QVERIFY(form.dialogs->messages[0].contains(shipped));
+                QVERIFY(form.dialogs->messages[0].contains(form.configFolder + "/ruvo.cfg"));
+            } else {
+                QCOMPARE(form.dialogs->messages, QStringList());
+            }
         }
-    }
-    QCOMPARE(Bytes(shipped + "/ruvo.cfg"), original);
-    QCOMPARE(Entries(shipped), QStringList({"ruvo.cfg"}));
-}
-
-void Form1DesktopTest::computerGameClosedMidMoveContinuesFromItsLastCompleteTurn() {
-    Sandbox sandbox;
-    sandbox.setUserSettings(UserSettings{});
-    QByteArray atRoundTop;
-    {
-        DesktopForm form(sandbox, sandbox.folder());
-        QObject::connect(form.form.get(), &Form1::roundStarting, form.form.get(), [&] {
-            ruvo::SavedGame game = form->game().savedGame();
-            atRoundTop = QByteArray::fromStdString(ruvo::SavedGameFile::Format(game));
-        });
-        // The close box in the middle of a computer's move: between a piece's lift and place.
-        int moves = 0;
-        QObject::connect(form.form.get(), &Form1::soundPlayed, form.form.get(),
-                         [&](const QString& name) {
-                             if (name == QLatin1String("kvtmove.wav") && ++moves == 25) {
-                                 form->close();
-                             }
-                         });
-        form.type(QStringLiteral("start"));
-        QCOMPARE(moves, 25);
-        QVERIFY(form.dialogs->questions.isEmpty());
-        QVERIFY(QFileInfo::exists(form.unfinished()));
-        QCOMPARE(Bytes(form.unfinished()), atRoundTop);
+        QCOMPARE(Bytes(shipped + "/ruvo.cfg"), original);
+        QCOMPARE(Entries(shipped), QStringList({"ruvo.cfg"}));
     }
 
-    DesktopForm again(sandbox, sandbox.folder());
-    again.dialogs->answers = {true};
-    again.watch->offer();
-    QCOMPARE(again.dialogs->questions, QStringList({"Continue the unfinished game?"}));
-    QCOMPARE(QByteArray::fromStdString(ruvo::SavedGameFile::Format(again->game().savedGame())),
-             atRoundTop);
-    QVERIFY(again.log().last().startsWith("GAME LOADED FROM "));
-    QCOMPARE(again->game().state().AwaitingStart, again->game().state().FlagYes);
+    void computerGameClosedMidMoveContinuesFromItsLastCompleteTurn() {
+        Sandbox sandbox;
+        sandbox.setUserSettings(UserSettings{});
+        QByteArray atRoundTop;
+        {
+            DesktopForm form(sandbox, sandbox.folder());
+            QObject::connect(form.form.get(), &Form1::roundStarting, form.form.get(), [&] {
+                ruvo::SavedGame game = form->game().savedGame();
+                atRoundTop = QByteArray::fromStdString(ruvo::SavedGameFile::Format(game));
+            });
+            // The close box in the middle of a computer's move: between a piece's lift and place.
+            int moves = 0;
+            QObject::connect(form.form.get(), &Form1::soundPlayed, form.form.get(),
+                             [&](const QString& name) {
+                                 if (name == QLatin1String("kvtmove.wav") && ++moves == 25) {
+                                     form->close();
+                                 }
+                             });
+            form.type(QStringLiteral("start"));
+            QCOMPARE(moves, 25);
+            QVERIFY(form.dialogs->questions.isEmpty());
+            QVERIFY(QFileInfo::exists(form.unfinished()));
+            QCOMPARE(Bytes(form.unfinished()), atRoundTop);
+        }
 
-    // Exit leaves nothing behind; nor does No at the next start.
-    again.type(QStringLiteral("exit"));
-    QVERIFY(!QFileInfo::exists(again.unfinished()));
-    QFile kept(again.unfinished());
-    QVERIFY(kept.open(QIODevice::WriteOnly));
-    kept.write(atRoundTop);
-    kept.close();
-    DesktopForm declined(sandbox, sandbox.folder());
-    declined.dialogs->answers = {false};
-    declined.watch->offer();
-    QVERIFY(!QFileInfo::exists(declined.unfinished()));
-    QCOMPARE(declined->game().state().CurrentPlayer, -1);
-}
+        DesktopForm again(sandbox, sandbox.folder());
+        again.dialogs->answers = {true};
+        again.watch->offer();
+        QCOMPARE(again.dialogs->questions, QStringList({"Continue the unfinished game?"}));
+        QCOMPARE(QByteArray::fromStdString(ruvo::SavedGameFile::Format(again->game().savedGame())),
+                 atRoundTop);
+        QVERIFY(again.log().last().startsWith("GAME LOADED FROM "));
+        QCOMPARE(again->game().state().AwaitingStart, again->game().state().FlagYes);
 
-void Form1DesktopTest::personClosedAtThePromptIsPromptedAgain() {
-    Sandbox sandbox;
-    UserSettings settings;
-    settings.types = QStringLiteral("CHCC");
-    sandbox.setUserSettings(settings);
-    {
-        // Player 1 throws a 6 and a 3 and moves; player 2, a person, throws a 6 and a 2.
-        DesktopForm form(sandbox, sandbox.folder(), {6, 3, 6, 2});
-        form.type(QStringLiteral("start"));
-        QVERIFY(form->game().waitingForPerson());
-        QCOMPARE(form->game().state().CurrentPlayer, 1);
-        form->close();
+        // Exit leaves nothing behind; nor does No at the next start.
+        again.type(QStringLiteral("exit"));
+        QVERIFY(!QFileInfo::exists(again.unfinished()));
+        QFile kept(again.unfinished());
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write(atRoundTop);
+        kept.close();
+        DesktopForm declined(sandbox, sandbox.folder());
+        declined.dialogs->answers = {false};
+        declined.watch->offer();
+        QVERIFY(!QFileInfo::exists(declined.unfinished()));
+        QCOMPARE(declined->game().state().CurrentPlayer, -1);
     }
-    const ruvo::SavedGame kept =
-        ruvo::SavedGameFile::Read((sandbox.folder() + "/data/ruvo/unfinished.ruv").toStdString());
-    QCOMPARE(kept.CurrentPlayer, 0); // the person's turn starts again from its throw
-    QCOMPARE(QString::fromStdString(kept.PieceSquares[0]).left(2), QStringLiteral("04"));
 
-    DesktopForm again(sandbox, sandbox.folder(), {6, 2});
-    again.watch->offer();
-    again.type(QStringLiteral("start"));
-    QVERIFY(again->game().waitingForPerson());
-    QCOMPARE(again->game().state().CurrentPlayer, 1);
-}
+    void personClosedAtThePromptIsPromptedAgain() {
+        Sandbox sandbox;
+        UserSettings settings;
+        settings.types = QStringLiteral("CHCC");
+        sandbox.setUserSettings(settings);
+        {
+            // Player 1 throws a 6 and a 3 and moves; player 2, a person, throws a 6 and a 2.
+            DesktopForm form(sandbox, sandbox.folder(), {6, 3, 6, 2});
+            form.type(QStringLiteral("start"));
+            QVERIFY(form->game().waitingForPerson());
+            QCOMPARE(form->game().state().CurrentPlayer, 1);
+            form->close();
+        }
+        const ruvo::SavedGame kept = ruvo::SavedGameFile::Read(
+            (sandbox.folder() + "/data/ruvo/unfinished.ruv").toStdString());
+        QCOMPARE(kept.CurrentPlayer, 0); // the person's turn starts again from its throw
+        QCOMPARE(QString::fromStdString(kept.PieceSquares[0]).left(2), QStringLiteral("04"));
 
-void Form1DesktopTest::helpAndVersionWithoutADisplay() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QLatin1String(name));
+        DesktopForm again(sandbox, sandbox.folder(), {6, 2});
+        again.watch->offer();
+        again.type(QStringLiteral("start"));
+        QVERIFY(again->game().waitingForPerson());
+        QCOMPARE(again->game().state().CurrentPlayer, 1);
     }
-    const auto run = [&](const QStringList& arguments, int expectedStatus) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(RUVO_WINDOW_PATH), arguments);
-        process.waitForFinished(20000);
-        [&] { QCOMPARE(process.exitCode(), expectedStatus); }();
-        return QString::fromLocal8Bit(process.readAllStandardOutput() +
-                                      process.readAllStandardError());
-    };
-    const QString help = run({QStringLiteral("--help")}, 0);
-    QVERIFY2(help.contains(QStringLiteral("--config <FILE>")), qPrintable(help));
-    QVERIFY(help.contains(QStringLiteral("GAME.ruv")));
-    QCOMPARE(run({QStringLiteral("--version")}, 0), QStringLiteral("ruvo " RUVO_VERSION "\n"));
-    const QString bad = run({QStringLiteral("--colour")}, 2);
-    QVERIFY2(bad.endsWith(QStringLiteral("Usage: ruvo [--config FILE] [GAME.ruv]; ruvo --help "
-                                         "lists the options.\n")),
-             qPrintable(bad));
-}
+
+    void helpAndVersionWithoutADisplay() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QLatin1String(name));
+        }
+        const auto run = [&](const QStringList& arguments, int expectedStatus) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(RUVO_WINDOW_PATH), arguments);
+            process.waitForFinished(20000);
+            [&] { QCOMPARE(process.exitCode(), expectedStatus); }();
+            return QString::fromLocal8Bit(process.readAllStandardOutput() +
+                                          process.readAllStandardError());
+        };
+        const QString help = run({QStringLiteral("--help")}, 0);
+        QVERIFY2(help.contains(QStringLiteral("--config <FILE>")), qPrintable(help));
+        QVERIFY(help.contains(QStringLiteral("GAME.ruv")));
+        QCOMPARE(run({QStringLiteral("--version")}, 0), QStringLiteral("ruvo " RUVO_VERSION "\n"));
+        const QString bad = run({QStringLiteral("--colour")}, 2);
+        QVERIFY2(bad.endsWith(QStringLiteral("Usage: ruvo [--config FILE] [GAME.ruv]; ruvo --help "
+                                             "lists the options.\n")),
+                 qPrintable(bad));
+    }
+};
 
 QTEST_MAIN(Form1DesktopTest)
 #include "Form1DesktopTest.moc"

@@ -6,12 +6,8 @@
 // and Ctrl+Q quitting.
 #include "Form1TestSupport.h"
 
-#include "board/qt/DieImage.h"
-
 #include <QAccessible>
 #include <QApplication>
-#include <QGroupBox>
-#include <QScrollBar>
 
 using namespace form1test;
 
@@ -52,30 +48,7 @@ QString AccessibleName(QObject* object) {
     return face != nullptr ? face->text(QAccessible::Name) : QString();
 }
 
-struct KeyForm {
-    KeyMenus* dialogs = nullptr;
-    std::unique_ptr<Form1> form;
-    explicit KeyForm(std::vector<int> draws) {
-        auto menus = std::make_unique<KeyMenus>();
-        dialogs = menus.get();
-        form = std::make_unique<Form1>(std::move(menus), std::make_unique<TestDice>(draws));
-    }
-    bool start() {
-        if (!form->startUp()) {
-            return false;
-        }
-        form->show();
-        form->activateWindow();
-        return QTest::qWaitForWindowActive(form.get());
-    }
-    QStringList log() const {
-        QStringList lines;
-        for (int i = 0; i < form->MovesList()->ListCount(); ++i) {
-            lines << form->MovesList()->List(i);
-        }
-        return lines;
-    }
-};
+using KeyForm = StartedFormWith<KeyMenus>;
 
 } // namespace
 
@@ -83,13 +56,11 @@ class Form1KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit()); }
-
     void tabGoesRoundTheControlsWithAFocusMark() {
         Sandbox sandbox;
-        KeyForm key({});
-        QVERIFY(key.start());
-        Form1& form = *key.form;
+        KeyForm key;
+        QVERIFY(key.start(true));
+        Form1& form = *key;
         QCOMPARE(QApplication::focusWidget(), form.Commandline());
         const QImage unfocused = form.Start()->grab().toImage();
         QList<QWidget*> order{form.Start()};
@@ -109,6 +80,7 @@ private slots:
         Press(Qt::Key_Left); // towards LONG
         QCOMPARE(form.SpeedRange()->value(), speed - 1);
         QCOMPARE(form.game().state().SpeedRange, speed - 1);
+        QCOMPARE(form.Label1()->text(), QStringLiteral(" 1.5 secs"));
         form.Start()->setFocus(Qt::TabFocusReason);
         QVERIFY(form.Start()->grab().toImage() != unfocused); // the focus mark
         // A click leaves the focus where it was.
@@ -177,8 +149,8 @@ private slots:
         // Player 1 throws 6 and 3, the computers cannot open, player 1 throws 6 and 2, the
         // computers again cannot open, and player 1 throws 1.
         KeyForm key({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
-        QVERIFY(key.start());
-        Form1& form = *key.form;
+        QVERIFY(key.start(true));
+        Form1& form = *key;
         QTemporaryDir folder;
         const QString savedGame = folder.filePath(QStringLiteral("keys.ruv"));
         key.dialogs->files.push_back(savedGame.toStdString());

@@ -2,15 +2,11 @@
 // The main window at any size: it can be resized and maximised, everything is laid out from its
 // present size, and every text of every control fits that control whole, from the smallest
 // window to a 4K screen, at the screen scales this run was given (QT_SCALE_FACTOR, or the dpr of
-// the screens below). The moves log's four font sizes fit their rows.
+// the screens below). The right button on the moves log cycles its four font sizes, each fitting
+// the log's rows.
 #include "Form1TestSupport.h"
 
-#include "board/qt/DieImage.h"
-
-#include <QGroupBox>
-#include <QLabel>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTemporaryFile>
 
 using namespace form1test;
@@ -30,18 +26,13 @@ class Form1LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void everyTextFitsAtEverySizeAndScreen();
-    void logFontSizesFitTheirRows();
+    void rightButtonCyclesLogFontSizesThatFitTheRows();
 
 private:
     // Every fault of the window as it is laid out now, "" when none.
     QStringList faults(Form1& form) const;
 };
-
-void Form1LayoutTest::initTestCase() {
-    qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
-}
 
 QStringList Form1LayoutTest::faults(Form1& form) const {
     QStringList found;
@@ -154,20 +145,27 @@ void Form1LayoutTest::everyTextFitsAtEverySizeAndScreen() {
     }
 }
 
-void Form1LayoutTest::logFontSizesFitTheirRows() {
+void Form1LayoutTest::rightButtonCyclesLogFontSizesThatFitTheRows() {
     Sandbox sandbox;
     StartedForm form;
     QVERIFY(form.start());
+    form->addLogLine("NEW GAME", 0);
     UserControl1* log = form->MovesList();
+    QWidget* surface = log->findChild<QWidget*>(QStringLiteral("Picture1"));
     const double twips = 1440.0 / form->screen()->logicalDotsPerInchY();
+    QList<double> sizes;
     for (int step = 0; step < 4; ++step) {
         QFont font = form->font();
         font.setPointSizeF(log->FontSize());
         QVERIFY2(log->RowHeight() >= qRound(QFontMetrics(font).height() * twips),
                  qPrintable(QStringLiteral("%1 points").arg(log->FontSize())));
-        QTest::mouseClick(log, Qt::RightButton);
+        QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(10, 5));
         QTest::qWait(0);
+        sizes << log->FontSize();
     }
+    QCOMPARE(sizes, QList<double>({11, 14, 17, 8}));
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(10, 5));
+    QCOMPARE(log->FontSize(), 8.0);
 }
 
 int main(int argc, char* argv[]) {

@@ -11,7 +11,9 @@
 //   directory, with its first four lines set as a test wants them; it is also the home folder
 //   (with its configuration and data folders) while the test runs.
 // - StartedForm builds a window with those two, starts it up and shows it.
+// - A runtime folder is set, when the run names none, before the application starts.
 #include "board/qt/BoxControl.h"
+#include "board/qt/DieImage.h"
 #include "engine/qt/Form1.h"
 #include "engine/qt/ModalDialogs.h"
 #include "listctl/qt/UserControl1.h"
@@ -19,8 +21,11 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +38,9 @@
 #include <vector>
 
 namespace form1test {
+
+inline const bool RuntimeFolderSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") ||
+                                     qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
 
 class ScriptedDialogs : public ModalDialogs {
 public:
@@ -207,26 +215,31 @@ inline void PersonAgainstComputers(Sandbox& sandbox) {
 }
 
 // A started, shown window with scripted dialogs and test dice.
-struct StartedForm {
-    ScriptedDialogs* dialogs = nullptr;
+template <typename Dialogs = ScriptedDialogs> struct StartedFormWith {
+    Dialogs* dialogs = nullptr;
     TestDice* dice = nullptr;
     std::unique_ptr<Form1> form;
     std::unique_ptr<QSignalSpy> sounds;
 
-    explicit StartedForm(std::vector<int> draws = {}) {
-        auto scripted = std::make_unique<ScriptedDialogs>();
+    explicit StartedFormWith(std::vector<int> draws = {}) {
+        auto scripted = std::make_unique<Dialogs>();
         auto testDice = std::make_unique<TestDice>(std::move(draws));
         dialogs = scripted.get();
         dice = testDice.get();
         form = std::make_unique<Form1>(std::move(scripted), std::move(testDice));
         sounds = std::make_unique<QSignalSpy>(form.get(), &Form1::soundPlayed);
     }
-    bool start() {
+    // Started and shown; active too when asked, so that keys reach it.
+    bool start(bool active = false) {
         if (!form->startUp()) {
             return false;
         }
         form->show();
-        return QTest::qWaitForWindowExposed(form.get());
+        if (!active) {
+            return QTest::qWaitForWindowExposed(form.get());
+        }
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
     }
     Form1& operator*() const { return *form; }
     Form1* operator->() const { return form.get(); }
@@ -252,6 +265,7 @@ struct StartedForm {
         QTest::keyClick(commandLine, Qt::Key_Return);
     }
 };
+using StartedForm = StartedFormWith<>;
 
 // Runs `action` after `ms` milliseconds from inside whatever event loop is running then.
 inline void after(int ms, QObject* context, std::function<void()> action) {

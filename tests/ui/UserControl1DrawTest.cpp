@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sizing on the first row, which rows are drawn, scrolling with TopIndex and the scroll bar,
-// grid lines, marking, the frame, tool tips and font size changes.
+// grid lines, marking with and without them, the frame, tool tips and font size changes.
 #include "UserControl1TestSupport.h"
 
 #include <QFontMetrics>
@@ -115,12 +115,9 @@ private slots:
 
         QTest::keyClick(surface(list), Qt::Key_Escape);
         QCOMPARE(shot(list), plain);
-    }
 
-    void withoutGridLinesAMarkPaintsTheBackground() {
-        UserControl1 list;
-        setUp(list, 10);
-        addRows(list, 1, 3);
+        // Without grid lines a mark paints the background over the row.
+        list.setGridLines(false);
         list.ShowItem(1);
         QCOMPARE(rowIds(shot(list), 3), QList<int>({1, 0, 3}));
     }

@@ -10,22 +10,6 @@
 
 using namespace listtest;
 
-namespace {
-
-QStringList texts(const UserControl1& list) {
-    QStringList all;
-    for (int i = 0; i < list.ListCount(); ++i)
-        all.append(list.List(i));
-    return all;
-}
-
-void addTexts(UserControl1& list, const QStringList& rows) {
-    for (const QString& row : rows)
-        list.Additem(row);
-}
-
-} // namespace
-
 class UserControl1FindSortTest : public QObject {
     Q_OBJECT
 
@@ -77,30 +61,21 @@ private slots:
         QCOMPARE(sorted.size(), 3000);
     }
 
-    void findsWithWildcards_data() {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<int>("casen");
-        QTest::addColumn<int>("found");
-        QTest::newRow("star ignores case") << "move*" << 0 << 2;
-        QTest::newRow("star with case") << "move*" << 1 << 0;
-        QTest::newRow("exact case") << "Move*" << 1 << 2;
-        QTest::newRow("question mark") << "dice throw : ?" << 0 << 1;
-        QTest::newRow("digit") << "*by #" << 0 << 2;
-        QTest::newRow("no digit") << "*by ##" << 0 << 0;
-        QTest::newRow("list") << "[mn]*" << 0 << 2;
-        QTest::newRow("range") << "*piece [3-4]*" << 0 << 4;
-        QTest::newRow("not in list") << "[!dm]*" << 0 << 3;
-        QTest::newRow("whole text only") << "new" << 0 << 0;
-    }
-
     void findsWithWildcards() {
-        QFETCH(QString, pattern);
-        QFETCH(int, casen);
-        QFETCH(int, found);
         UserControl1 list;
         setUp(list, 10);
         addTexts(list, {"Dice throw : 6", "Move piece 1 by 6", "NEW GAME", "Move piece 4 by 2"});
-        QCOMPARE(list.Find(0, 0, pattern, casen), std::optional<int>(found));
+        // The number of the first row found, counted from 1; 0 when none. Case matters with 1.
+        const struct {
+            const char* pattern;
+            int casen;
+            int found;
+        } cases[] = {{"move*", 0, 2},  {"move*", 1, 0},  {"Move*", 1, 2}, {"dice throw : ?", 0, 1},
+                     {"*by #", 0, 2},  {"*by ##", 0, 0}, {"[mn]*", 0, 2}, {"*piece [3-4]*", 0, 4},
+                     {"[!dm]*", 0, 3}, {"new", 0, 0}};
+        for (const auto& [pattern, casen, found] : cases) {
+            QVERIFY2(list.Find(0, 0, pattern, casen) == std::optional<int>(found), pattern);
+        }
     }
 
     void findStartsAtTheGivenRowInEitherDirection() {
@@ -116,45 +91,22 @@ private slots:
         QCOMPARE(list.Find(0, 0, "*"), std::nullopt);
     }
 
-    void wildcardPatterns_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<bool>("matches");
-        QTest::newRow("empty") << ""
-                               << "" << true;
-        QTest::newRow("star matches none") << ""
-                                           << "*" << true;
-        QTest::newRow("star inside") << "abcde"
-                                     << "a*e" << true;
-        QTest::newRow("star backtracks") << "abcbcd"
-                                         << "a*bcd" << true;
-        QTest::newRow("two stars") << "xaybz"
-                                   << "*a*b*" << true;
-        QTest::newRow("star too greedy") << "abc"
-                                         << "a*d" << false;
-        QTest::newRow("question needs one") << "ab"
-                                            << "ab?" << false;
-        QTest::newRow("hash is a digit") << "a7"
-                                         << "a#" << true;
-        QTest::newRow("hash not a letter") << "ax"
-                                           << "a#" << false;
-        QTest::newRow("negated range") << "5"
-                                       << "[!0-9]" << false;
-        QTest::newRow("dash at the end") << "-"
-                                         << "[a-]" << true;
-        QTest::newRow("bracket literal") << "["
-                                         << "[" << true;
-        QTest::newRow("star in list is literal") << "*"
-                                                 << "[*]" << true;
-        QTest::newRow("case matters") << "A"
-                                      << "a" << false;
-    }
-
     void wildcardPatterns() {
-        QFETCH(QString, text);
-        QFETCH(QString, pattern);
-        QFETCH(bool, matches);
-        QCOMPARE(WildcardPattern::matches(text, pattern), matches);
+        const struct {
+            const char* text;
+            const char* pattern;
+            bool matches;
+        } cases[] = {{"", "", true},           {"", "*", true},
+                     {"abcde", "a*e", true},   {"abcbcd", "a*bcd", true},
+                     {"xaybz", "*a*b*", true}, {"abc", "a*d", false},
+                     {"ab", "ab?", false},     {"a7", "a#", true},
+                     {"ax", "a#", false},      {"5", "[!0-9]", false},
+                     {"-", "[a-]", true},      {"[", "[", true},
+                     {"*", "[*]", true},       {"A", "a", false}};
+        for (const auto& [text, pattern, matches] : cases) {
+            QVERIFY2(WildcardPattern::matches(QString(text), QString(pattern)) == matches,
+                     qPrintable(QStringLiteral("'%1' ~ '%2'").arg(text, pattern)));
+        }
     }
 
     void numberTexts() {

@@ -40,6 +40,18 @@ inline void addRows(UserControl1& list, int first, int last) {
         list.Additem(blocks(), 0, -1, QString(), rowColor(id));
 }
 
+inline void addTexts(UserControl1& list, const QStringList& rows) {
+    for (const QString& row : rows)
+        list.Additem(row);
+}
+
+inline QStringList texts(const UserControl1& list) {
+    QStringList all;
+    for (int i = 0; i < list.ListCount(); ++i)
+        all.append(list.List(i));
+    return all;
+}
+
 inline QWidget* surface(UserControl1& list) {
     return list.findChild<QWidget*>(QStringLiteral("Picture1"));
 }
