@@ -2,15 +2,14 @@
 // The computer levels: their names, the Easy and Strong choices (always a listed move, the same
 // for the same position, throws and seed whatever the thread count), the rollouts' rules, and
 // ruvo-cli's --computer for play and moves.
-#include "GameFixture.h"
-
-#include "cli/CliApp.h"
-#include "cli/HeadlessHost.h"
-#include "engine/RandomDice.h"
 #include "moves/ComputerLevels.h"
+#include "cli/CliApp.h"
+#include "moves/ComputerPlayer.h"
 #include "moves/MoveDecision.h"
 #include "moves/MoveGenerator.h"
 #include "moves/RolloutSimulator.h"
+
+#include <gtest/gtest.h>
 
 #include <set>
 #include <sstream>
@@ -124,18 +123,15 @@ TEST(ComputerChoice, TheSeedAndThePositionMakeTheStream) {
 }
 
 TEST(ComputerChoice, EntriesWithTheSameOutcomeAreOneCandidate) {
-    GameState state;
-    FillPieceTriples(state);
-    state.SquareOwner.fill(-1);
     // Two pieces of player 0 on square 10, two in the yard; a throw of 5.
-    state.PieceSquares = {{{10, 10, 78, 79}, {80, 81, 82, 83}, {84, 85, 86, 87}, {88, 89, 90, 91}}};
-    for (int p = 0; p < 4; ++p) {
-        for (int k = 0; k < 4; ++k) {
-            const int square = BoardSquare(p, state.PieceSquares[p][k]);
-            state.SquareOwner[square] = static_cast<int16_t>(p);
-            ++state.SquareCount[square];
-        }
-    }
+    RulesState rules = RulesState::newGame({true, true, true, true});
+    rules.lift(0, YardSquare(0, 0));
+    rules.lift(0, YardSquare(0, 1));
+    rules.putPiece(0, 0, 10);
+    rules.putPiece(0, 1, 10);
+    RolloutSimulator simulator;
+    simulator.reset(rules);
+    GameState state = simulator.gameState();
     state.DiceThrow = {0, 5, 0, 0};
     PrepareTurnMoves(state, 0, false);
     ASSERT_EQ(state.PossibleMoveCount, 3);
@@ -180,46 +176,6 @@ TEST(RolloutRules, CaptureHomePlacesAndRisk) {
     EXPECT_EQ(simulator.outcome(1, {}).place, 3.0); // ties with players 2 and 3 share
 }
 
-// Seeded games with every level among the players: the board stays consistent after every
-// round and every game ends with its places given.
-TEST(ComputerGames, EveryLevelPlaysWholeGames) {
-    Settings settings = DefaultSettings();
-    settings.PlayerType.fill("C");
-    HeadlessHost host(nullptr);
-    RandomDice dice(21);
-    Game game(host, dice);
-    host.attach(game);
-    host.setGamesWanted(6);
-    game.levels().setLevels(ParseLevelList("easy,strong,standard,strong"));
-    game.levels().setStrongSettings(QuickStrong(2));
-    std::string fault;
-    host.setRoundHook([&] {
-        int pieces = 0;
-        for (int square = 0; square < SquareTotal; ++square) {
-            pieces += game.state().SquareCount[square];
-        }
-        if (pieces != 16 && fault.empty()) {
-            fault = "turn " + std::to_string(game.state().TurnCount) + ": " +
-                    std::to_string(pieces) + " pieces on the board";
-        }
-    });
-    game.startUp(settings);
-    while (!game.stopped()) {
-        game.StartOrRestart();
-    }
-    EXPECT_EQ(fault, "");
-    EXPECT_EQ(host.gamesCompleted(), 6);
-    for (int place = 1; place <= 4; ++place) {
-        int given = 0;
-        for (int p = 0; p < 4; ++p) {
-            given += host.placeCounts()[p][place];
-        }
-        EXPECT_EQ(given, 6) << "place " << place;
-    }
-    EXPECT_FALSE(game.levels().thinkMilliseconds(1).empty());
-    EXPECT_TRUE(game.levels().thinkMilliseconds(2).empty());
-}
-
 struct CliRun {
     int status = 0;
     std::string out;
@@ -229,23 +185,13 @@ struct CliRun {
 CliRun Cli(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
-    CliRun run;
-    run.status = CliApp::Run(args, out, err, "");
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    const int status = CliApp::Run(args, out, err, "");
+    return {status, out.str(), err.str()};
 }
 
-// The output without the lines that hold times.
+// The output up to the summary lines that hold times (the thinking times come last).
 std::string WithoutTimes(const std::string& text) {
-    std::istringstream in(text);
-    std::string kept;
-    for (std::string line; std::getline(in, line);) {
-        const bool timed = line.starts_with("# seconds") || line.starts_with("# games/s") ||
-                           line.starts_with("# think-ms");
-        kept += timed ? "" : line + '\n';
-    }
-    return kept;
+    return text.substr(0, text.find("# seconds"));
 }
 
 TEST(CliComputer, PlayWithLevels) {
@@ -265,6 +211,7 @@ TEST(CliComputer, PlayWithLevels) {
 
     const CliRun mixed = with("easy,standard,strong,standard");
     ASSERT_EQ(mixed.status, 0) << mixed.err;
+    EXPECT_NE(mixed.out.find("# games 2\n"), std::string::npos);
     EXPECT_NE(WithoutTimes(mixed.out), WithoutTimes(plain.out));
     EXPECT_EQ(WithoutTimes(with("easy,standard,strong,standard").out), WithoutTimes(mixed.out));
     EXPECT_NE(mixed.out.find("# think-ms player 1: mean "), std::string::npos);
