@@ -59,12 +59,104 @@ private slots:
         QVERIFY(QDir().mkpath(dir.path()));
     }
 
-    void buildsTheDialogsNameFilter();
-    void cancelGivesAnEmptyPath();
-    void openShowsTheRequestAndGivesTheChosenPath();
-    void openTakesANameThatDoesNotExist();
-    void saveGivesTheTypedNameUnchangedWithoutAsking();
-    void saveFillsInTheDefaultName();
+    void buildsTheDialogsNameFilter() {
+        QCOMPARE(NameFiltersFor(GameFilter), QStringList{"Ruvo game Files (*.ruv)"});
+        QCOMPARE(NameFiltersFor("Saved games"s + '\0' + "*.ruv" + '\0'),
+                 QStringList{"Saved games (*.ruv)"});
+        QCOMPARE(NameFiltersFor("Games"s + '\0' + "*.ruv;*.bak" + '\0' + "All" + '\0' + "*" + '\0'),
+                 QStringList({"Games (*.ruv *.bak)", "All (*)"}));
+        QCOMPARE(NameFiltersFor(""s + '\0' + "*.ruv"), QStringList{"*.ruv"});
+        QCOMPARE(NameFiltersFor("No pattern"s + '\0' + '\0'), QStringList{});
+        QCOMPARE(NameFiltersFor(""), QStringList{});
+    }
+
+    void cancelGivesAnEmptyPath() {
+        for (const bool save : {false, true}) {
+            Seen seen;
+            const std::string path = run(
+                {save, "Select file", GameFilter, "", dir.path().toStdString() + "/"},
+                [](QFileDialog* dialog) { dialog->reject(); }, seen);
+            QVERIFY(seen.found);
+            QVERIFY(!seen.messageBoxShown);
+            QCOMPARE(path, ""s);
+        }
+        // Escape, as a user cancels.
+        Seen seen;
+        const std::string path = run(
+            {false, "Select file", GameFilter, "", dir.path().toStdString() + "/"},
+            [](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }, seen);
+        QVERIFY(seen.found);
+        QCOMPARE(path, ""s);
+    }
+
+    void openShowsTheRequestAndGivesTheChosenPathEvenANewOne() {
+        const QString saved = dir.filePath("first game.ruv");
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        Seen seen;
+        const std::string path = run(
+            {false, "Select file to Load Ruvo Game", GameFilter, "",
+             dir.path().toStdString() + "/"},
+            [](QFileDialog* dialog) { typeAndAccept(dialog, "first game.ruv"); }, seen);
+        QVERIFY(seen.found);
+        QCOMPARE(seen.title, QString("Select file to Load Ruvo Game"));
+        QCOMPARE(seen.mode, QFileDialog::AcceptOpen);
+        QCOMPARE(seen.filters, QStringList{"Ruvo game Files (*.ruv)"});
+        QCOMPARE(seen.directory, QDir(dir.path()).absolutePath());
+        QCOMPARE(path, QFile::encodeName(saved).toStdString());
+
+        // A name that does not exist is taken without a question.
+        Seen missing;
+        const std::string chosen = run(
+            {false, "Select file", GameFilter, "", dir.path().toStdString()},
+            [](QFileDialog* d) { typeAndAccept(d, "missing.ruv"); }, missing);
+        QVERIFY(missing.found);
+        QVERIFY(!missing.messageBoxShown);
+        QCOMPARE(chosen, QFile::encodeName(dir.filePath("missing.ruv")).toStdString());
+    }
+
+    void saveGivesTheTypedNameUnchangedWithoutAsking() {
+        // A folder with a dot in its name, holding a saved game already.
+        QVERIFY(QDir(dir.path()).mkdir("my.games"));
+        const QDir folder(dir.filePath("my.games"));
+        QFile existing(folder.filePath("old.ruv"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+
+        // The dialog returns the typed name as it is; the game's rule then gives the saved name.
+        const struct {
+            const char* typed;
+            const char* saved;
+        } cases[] = {{"save1", "save1.ruv"},
+                     {"game.txt", "game.ruv"},
+                     {"GAME.RUV", "GAME.ruv"},
+                     {"old.ruv", "old.ruv"}};
+        for (const auto& c : cases) {
+            Seen seen;
+            const std::string chosen = run(
+                {true, "Select file to Save Ruvo Game", GameFilter, "",
+                 folder.path().toStdString() + "/"},
+                [&c](QFileDialog* d) { typeAndAccept(d, c.typed); }, seen);
+            QVERIFY(seen.found);
+            QCOMPARE(seen.mode, QFileDialog::AcceptSave);
+            QCOMPARE(seen.title, QString("Select file to Save Ruvo Game"));
+            QVERIFY2(!seen.messageBoxShown, c.typed);
+            QCOMPARE(chosen, QFile::encodeName(folder.filePath(c.typed)).toStdString());
+            QCOMPARE(ruvo::OpenSave::ForcedExtension(chosen, GameFilter),
+                     QFile::encodeName(folder.filePath(c.saved)).toStdString());
+        }
+    }
+
+    void saveFillsInTheDefaultName() {
+        Seen seen;
+        const std::string path = run(
+            {true, "Save", GameFilter, "start.ruv", dir.path().toStdString() + "/"},
+            [](QFileDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, seen);
+        QCOMPARE(seen.typedName, QString("start.ruv"));
+        QCOMPARE(path, QFile::encodeName(dir.filePath("start.ruv")).toStdString());
+    }
 
 private:
     // Shows the dialog for `request`; once it is open, records what it shows and lets `answer`
@@ -119,105 +211,6 @@ void FileDialogQtTest::typeAndAccept(QFileDialog* dialog, const QString& name) {
         buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
                                                                         : QDialogButtonBox::Open);
     QTest::mouseClick(accept, Qt::LeftButton);
-}
-
-void FileDialogQtTest::buildsTheDialogsNameFilter() {
-    QCOMPARE(NameFiltersFor(GameFilter), QStringList{"Ruvo game Files (*.ruv)"});
-    QCOMPARE(NameFiltersFor("Saved games"s + '\0' + "*.ruv" + '\0'),
-             QStringList{"Saved games (*.ruv)"});
-    QCOMPARE(NameFiltersFor("Games"s + '\0' + "*.ruv;*.bak" + '\0' + "All" + '\0' + "*" + '\0'),
-             QStringList({"Games (*.ruv *.bak)", "All (*)"}));
-    QCOMPARE(NameFiltersFor(""s + '\0' + "*.ruv"), QStringList{"*.ruv"});
-    QCOMPARE(NameFiltersFor("No pattern"s + '\0' + '\0'), QStringList{});
-    QCOMPARE(NameFiltersFor(""), QStringList{});
-}
-
-void FileDialogQtTest::cancelGivesAnEmptyPath() {
-    for (const bool save : {false, true}) {
-        Seen seen;
-        const std::string path = run(
-            {save, "Select file", GameFilter, "", dir.path().toStdString() + "/"},
-            [](QFileDialog* dialog) { dialog->reject(); }, seen);
-        QVERIFY(seen.found);
-        QVERIFY(!seen.messageBoxShown);
-        QCOMPARE(path, ""s);
-    }
-    // Escape, as a user cancels.
-    Seen seen;
-    const std::string path = run(
-        {false, "Select file", GameFilter, "", dir.path().toStdString() + "/"},
-        [](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }, seen);
-    QVERIFY(seen.found);
-    QCOMPARE(path, ""s);
-}
-
-void FileDialogQtTest::openShowsTheRequestAndGivesTheChosenPath() {
-    const QString saved = dir.filePath("first game.ruv");
-    QFile file(saved);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-
-    Seen seen;
-    const std::string path = run(
-        {false, "Select file to Load Ruvo Game", GameFilter, "", dir.path().toStdString() + "/"},
-        [](QFileDialog* dialog) { typeAndAccept(dialog, "first game.ruv"); }, seen);
-    QVERIFY(seen.found);
-    QCOMPARE(seen.title, QString("Select file to Load Ruvo Game"));
-    QCOMPARE(seen.mode, QFileDialog::AcceptOpen);
-    QCOMPARE(seen.filters, QStringList{"Ruvo game Files (*.ruv)"});
-    QCOMPARE(seen.directory, QDir(dir.path()).absolutePath());
-    QCOMPARE(path, QFile::encodeName(saved).toStdString());
-}
-
-void FileDialogQtTest::openTakesANameThatDoesNotExist() {
-    Seen seen;
-    const std::string path = run(
-        {false, "Select file", GameFilter, "", dir.path().toStdString()},
-        [](QFileDialog* d) { typeAndAccept(d, "missing.ruv"); }, seen);
-    QVERIFY(seen.found);
-    QVERIFY(!seen.messageBoxShown);
-    QCOMPARE(path, QFile::encodeName(dir.filePath("missing.ruv")).toStdString());
-}
-
-void FileDialogQtTest::saveGivesTheTypedNameUnchangedWithoutAsking() {
-    // A folder with a dot in its name, holding a saved game already.
-    QVERIFY(QDir(dir.path()).mkdir("my.games"));
-    const QDir folder(dir.filePath("my.games"));
-    QFile existing(folder.filePath("old.ruv"));
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.close();
-
-    // The dialog returns the typed name as it is; the game's rule then gives the saved name.
-    const struct {
-        const char* typed;
-        const char* saved;
-    } cases[] = {{"save1", "save1.ruv"},
-                 {"game.txt", "game.ruv"},
-                 {"GAME.RUV", "GAME.ruv"},
-                 {"old.ruv", "old.ruv"}};
-    for (const auto& c : cases) {
-        Seen seen;
-        const std::string chosen = run(
-            {true, "Select file to Save Ruvo Game", GameFilter, "",
-             folder.path().toStdString() + "/"},
-            [&c](QFileDialog* d) { typeAndAccept(d, c.typed); }, seen);
-        QVERIFY(seen.found);
-        QCOMPARE(seen.mode, QFileDialog::AcceptSave);
-        QCOMPARE(seen.title, QString("Select file to Save Ruvo Game"));
-        QVERIFY2(!seen.messageBoxShown, c.typed);
-        QCOMPARE(chosen, QFile::encodeName(folder.filePath(c.typed)).toStdString());
-        QCOMPARE(ruvo::OpenSave::ForcedExtension(chosen, GameFilter),
-                 QFile::encodeName(folder.filePath(c.saved)).toStdString());
-    }
-}
-
-void FileDialogQtTest::saveFillsInTheDefaultName() {
-    Seen seen;
-    const std::string path = run(
-        {true, "Save", GameFilter, "start.ruv", dir.path().toStdString() + "/"},
-        [](QFileDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, seen);
-    QCOMPARE(seen.typedName, QString("start.ruv"));
-    QCOMPARE(path, QFile::encodeName(dir.filePath("start.ruv")).toStdString());
 }
 
 QTEST_MAIN(FileDialogQtTest)

@@ -49,7 +49,6 @@ class Form1DesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
-
     void firstStartAndExitWriteOnlyTheUserFile() {
         Sandbox sandbox;
         QVERIFY(QDir(sandbox.folder()).mkdir(QStringLiteral("start")));

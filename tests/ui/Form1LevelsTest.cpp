@@ -16,7 +16,6 @@ class Form1LevelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-
     void theLevelIsChosenShownAndKept() {
         Sandbox sandbox;
         UserSettings settings;

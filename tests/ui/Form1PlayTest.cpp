@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Computer games in the main window: a four-computer game at full speed to its end and the
-// question that follows, the close box in the middle of a turn, and pacing: a paused player's
-// stop with its prompt and beep, ended by the space bar, and the space bar reaching the window.
+// Games in the main window: a person's turn with the prompt and its colours and the keyboard kept
+// by the command line through clicks; four computers at full speed to the end and the question
+// that follows; the close box in the middle of a turn; and pacing: a paused player's stop with
+// its prompt and beep, ended by the space bar, and the space bar reaching the window.
 #include "Form1TestSupport.h"
 
 #include <QElapsedTimer>
 
 using namespace form1test;
 
+namespace {
+
+const QString TurnPrompt = QStringLiteral(">Take your turn (enter piece#=moveby)");
+
+} // namespace
+
 class Form1PlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-
     void fourComputersPlayToTheEnd() {
         Sandbox sandbox;
         sandbox.setUserSettings(UserSettings{});
@@ -167,6 +173,60 @@ private slots:
         QTest::keyClick(form.form.get(), Qt::Key_Space);
         QCOMPARE(form->DiceHead(0)->text(), QString());
         QCOMPARE(form->DiceHead(1)->text(), QStringLiteral("move by"));
+    }
+
+    void promptShowsThePlayersColourAndDice() {
+        Sandbox sandbox;
+        PersonAgainstComputers(sandbox);
+        StartedForm form({6, 3});
+        QVERIFY(form.start());
+        form.type(QStringLiteral("Start"));
+
+        QCOMPARE(form->Commandline()->text(), TurnPrompt);
+        QCOMPARE(form->Commandline()->palette().color(QPalette::Base), QColor(0, 0, 155));
+        QCOMPARE(form->Commandline()->palette().color(QPalette::Text), QColor(Qt::white));
+        QCOMPARE(QApplication::focusWidget(), form->Commandline());
+        QVERIFY(form->DiceHead(0)->isVisible());
+        QCOMPARE(form->DiceHead(0)->text(), QStringLiteral("move by"));
+        QCOMPARE(form->DiceNumx(0)->face(), 6);
+        QCOMPARE(form->DiceNumx(1)->face(), 3);
+        QCOMPARE(form->DiceNumx(2)->face(), 0);
+        QCOMPARE(form.log(), QStringList({"Dice throw :  6  3   "}));
+        QCOMPARE(form->DiceCount(6)->text(), QStringLiteral("6's    1   .   .   ."));
+
+        // The first key typed over the prompt starts a fresh line.
+        QTest::keyClicks(form->Commandline(), QStringLiteral("2"));
+        QCOMPARE(form->Commandline()->text(), QStringLiteral("2"));
+    }
+
+    void promptKeepsTheKeyboardThroughClicks() {
+        Sandbox sandbox;
+        PersonAgainstComputers(sandbox);
+        StartedForm form({6, 3});
+        QVERIFY(form.start(true));
+        form.type(QStringLiteral("start"));
+        QCOMPARE(form->Commandline()->text(), TurnPrompt);
+        const auto typedKeysReachTheCommandLine = [&](const char* after) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus == form->Commandline(), after);
+            QTest::keyClicks(focus, QStringLiteral("3=6"));
+            QVERIFY2(form->Commandline()->text().endsWith(QStringLiteral("3=6")), after);
+            form->Commandline()->setText(TurnPrompt);
+        };
+        QTest::mouseClick(form->Piece(76), Qt::LeftButton); // a piece: its preview shows
+        typedKeysReachTheCommandLine("a piece");
+        QTest::mouseClick(form->Piece(ruvo::AmountMarker), Qt::LeftButton);
+        typedKeysReachTheCommandLine("the marker");
+        QTest::mouseClick(form.form.get(), Qt::LeftButton, {},
+                          form->Piece(76)->geometry().center() +
+                              QPoint(0, form->Piece(76)->height()));
+        typedKeysReachTheCommandLine("the board");
+        QTest::mouseClick(form->PlayerOptions(1),
+                          Qt::LeftButton); // the menu opens and is dismissed
+        QCOMPARE(form.dialogs->menus.size(), size_t(1));
+        typedKeysReachTheCommandLine("a player's options");
+        QTest::mouseClick(static_cast<QWidget*>(form->SpeedRange()), Qt::LeftButton);
+        typedKeysReachTheCommandLine("the speed slider");
     }
 };
 

@@ -15,7 +15,6 @@ class Form1QuitTest : public QObject {
     Q_OBJECT
 
 private slots:
-
     void exitRewritesOnlyTheFirstFourLines() {
         Sandbox sandbox;
         const QByteArray original = sandbox.contents();

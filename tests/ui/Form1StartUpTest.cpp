@@ -14,8 +14,7 @@ class Form1StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
-
-    void windowAndSquaresFollowTheScreenAndTheGrid() {
+    void windowSquaresAndYardsFollowTheScreenAndTheGrid() {
         Sandbox sandbox;
         StartedForm form;
         QVERIFY(form.start());
@@ -54,17 +53,17 @@ private slots:
         for (int i = ruvo::SquareTotal; i < ruvo::ControlTotal; ++i) {
             QVERIFY(form->Piece(i)->isHidden());
         }
-        // The yard areas never cover a board square.
+        // The yard areas never cover a board square; the panels sit inside their yards, clear of
+        // the yard squares. Each yard is painted in its colour inside a white outline.
+        const QImage image = form->grab().toImage();
+        const QColor colours[4] = {QColor(0, 0, 155), QColor(0, 155, 0), QColor(195, 195, 20),
+                                   QColor(200, 0, 0)};
         for (int p = 0; p < 4; ++p) {
             const QRect yard = form->toPixels(layout.yard[p]);
             for (int s = 0; s < ruvo::FirstYardSquare; ++s) {
                 QVERIFY2(!yard.intersects(form->Piece(s)->geometry()),
                          qPrintable(QStringLiteral("yard %1 square %2").arg(p).arg(s)));
             }
-        }
-        // The panels sit inside their yards, clear of the yard squares.
-        for (int p = 0; p < 4; ++p) {
-            const QRect yard = form->toPixels(layout.yard[p]);
             for (QWidget* inside : {static_cast<QWidget*>(form->PlayerInfo(p)),
                                     static_cast<QWidget*>(form->PlayerOptions(p)),
                                     static_cast<QWidget*>(form->PlayerTypePicture(p))}) {
@@ -74,23 +73,9 @@ private slots:
                         form->Piece(ruvo::YardSquare(p, k))->geometry()));
                 }
             }
-        }
-    }
-
-    void yardsArePaintedWithWhiteOutlines() {
-        Sandbox sandbox;
-        StartedForm form;
-        QVERIFY(form.start());
-        const QImage image = form->grab().toImage();
-        const WindowLayout& layout = *form->boardLayout();
-        const QColor colours[4] = {QColor(0, 0, 155), QColor(0, 155, 0), QColor(195, 195, 20),
-                                   QColor(200, 0, 0)};
-        for (int p = 0; p < 4; ++p) {
-            const QRect yard = form->toPixels(layout.yard[p]);
             // Between the top two yard squares, above the type picture's row: bare yard.
             const QRect first = form->Piece(ruvo::YardSquare(p, 0))->geometry();
-            const QPoint inside(first.right() + 3, first.top() - 3);
-            QCOMPARE(image.pixelColor(inside), colours[p]);
+            QCOMPARE(image.pixelColor(first.right() + 3, first.top() - 3), colours[p]);
             QCOMPARE(image.pixelColor(yard.topLeft() + QPoint(yard.width() / 2, 0)),
                      QColor(Qt::white));
             QCOMPARE(image.pixelColor(yard.bottomLeft() + QPoint(yard.width() / 2, 0)),
