@@ -52,33 +52,24 @@ public:
 
     QStringList messages;
     QStringList questions;
-    std::deque<bool> answers; // used in order; then defaultAnswer
-    bool defaultAnswer = true;
+    std::deque<bool> answers;                     // used in order; then Yes
     std::function<bool(const QString&)> answerer; // when set, it answers every question
     std::deque<QString> menuPicks;                // captions to pick; "" or none left dismisses
     std::vector<MenuShown> menus;
-    std::deque<std::string> files;
-    std::vector<ruvo::FileDialogRequest> fileRequests;
+    std::deque<std::string> files; // the file chooser's answers; then a cancel
     QStringList helpShown;
     int aboutShown = 0;
-    std::function<void(const QString&)> onMessage;
 
-    void message(QWidget*, const QString& text) override {
-        messages << text;
-        if (onMessage) {
-            onMessage(text);
-        }
-    }
+    void message(QWidget*, const QString& text) override { messages << text; }
     bool askYesNo(QWidget*, const QString& prompt) override {
         questions << prompt;
         if (answerer) {
             return answerer(prompt);
         }
-        if (answers.empty()) {
-            return defaultAnswer;
+        const bool answer = answers.empty() || answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        const bool answer = answers.front();
-        answers.pop_front();
         return answer;
     }
     QAction* popupMenu(QMenu* menu, const QPoint&) override {
@@ -100,13 +91,11 @@ public:
         }
         return nullptr;
     }
-    std::string chooseFile(QWidget*, const ruvo::FileDialogRequest& request) override {
-        fileRequests.push_back(request);
-        if (files.empty()) {
-            return {};
+    std::string chooseFile(QWidget*, const ruvo::FileDialogRequest&) override {
+        const std::string file = files.empty() ? std::string() : files.front();
+        if (!files.empty()) {
+            files.pop_front();
         }
-        std::string file = files.front();
-        files.pop_front();
         return file;
     }
     void showHelp(QWidget*, const QString& helpPagePath) override { helpShown << helpPagePath; }
@@ -117,7 +106,6 @@ class TestDice : public ruvo::DiceSource {
 public:
     explicit TestDice(std::vector<int> first = {}, unsigned seed = 7)
         : queued_(first.begin(), first.end()), generator_(seed) {}
-    void queue(std::initializer_list<int> draws) { queued_.insert(queued_.end(), draws); }
     int draw() override {
         if (!queued_.empty()) {
             const int value = queued_.front();

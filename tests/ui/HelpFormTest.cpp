@@ -93,24 +93,18 @@ private slots:
         QCOMPARE(browser()->source(), pageUrl("two"));
         QVERIFY(browser()->verticalScrollBar()->value() > atOne);
 
-        QTest::mouseClick(button("Command1"), Qt::LeftButton); // back to the contents at the top
-        QCOMPARE(browser()->source(), pageUrl("one"));
+        QCOMPARE(back(), pageUrl("one")); // back to the contents at the top
         QCOMPARE(browser()->verticalScrollBar()->value(), 0);
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(browser()->source(), pageUrl("two"));
+        QCOMPARE(forward(), pageUrl("two"));
         QTest::mouseClick(button("Command1"), Qt::LeftButton);
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
-        QCOMPARE(browser()->source(), pageUrl());
+        QCOMPARE(back(), pageUrl());
         QCOMPARE(browser()->verticalScrollBar()->value(), 0);
 
         // Back at the top of the page, Forward goes on to the places visited; Back has nowhere to
         // go.
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
-        QCOMPARE(browser()->source(), pageUrl());
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(browser()->source(), pageUrl("one"));
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(browser()->source(), pageUrl("two"));
+        QCOMPARE(back(), pageUrl());
+        QCOMPARE(forward(), pageUrl("one"));
+        QCOMPARE(forward(), pageUrl("two"));
     }
 
     void backAndForwardButtonsAndKeysDoNothingOnTheFreshPage() {
@@ -143,13 +137,11 @@ private slots:
         const QUrl otherUrl = QUrl::fromLocalFile(dir.filePath("other.htm"));
         QCOMPARE(browser()->source(), otherUrl);
         QVERIFY(browser()->toPlainText().contains("Another file"));
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
-        QCOMPARE(browser()->source(), pageUrl("one"));
+        QCOMPARE(back(), pageUrl("one"));
         QVERIFY(browser()->toPlainText().contains("Help page"));
 
         // Forward would lead away from the page: it does nothing.
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        QCOMPARE(browser()->source(), pageUrl("one"));
+        QCOMPARE(forward(), pageUrl("one"));
 
         // Left on the other file, the window shows the help page when next activated.
         browser()->setSource(otherUrl);
@@ -196,8 +188,7 @@ private slots:
             QCOMPARE(first->geometry(), placed);
             QCOMPARE(browser()->source(), pageUrl("two"));
             QVERIFY(browser()->verticalScrollBar()->value() > 0);
-            QTest::mouseClick(button("Command1"), Qt::LeftButton);
-            QCOMPARE(browser()->source(), pageUrl("one"));
+            QCOMPARE(back(), pageUrl("one"));
             first->close(); // the close box
         });
         failSafe.start(5000);
@@ -278,8 +269,7 @@ private slots:
             clickLink(section);
             QVERIFY2(browser()->source().hasFragment(), qPrintable(section));
             QVERIFY(browser()->verticalScrollBar()->value() > 0);
-            QTest::mouseClick(button("Command1"), Qt::LeftButton);
-            QCOMPARE(browser()->source(), QUrl::fromLocalFile(shipped));
+            QCOMPARE(back(), QUrl::fromLocalFile(shipped));
             QCOMPARE(browser()->verticalScrollBar()->value(), 0);
         }
     }
@@ -287,6 +277,15 @@ private slots:
 private:
     QTextBrowser* browser() const { return form->findChild<QTextBrowser*>("WebBrowser1"); }
     QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
+    // Back and Forward clicked: the place shown then.
+    QUrl back() {
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        return browser()->source();
+    }
+    QUrl forward() {
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        return browser()->source();
+    }
     void activate(QWidget* window) {
         window->show();
         window->activateWindow();
