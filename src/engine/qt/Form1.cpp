@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEventLoop>
+#include <QEventLoopLocker>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -910,5 +911,8 @@ void Form1::saveSettings() {
 void Form1::endProgram() {
     endedByGame_ = true;
     stopEverything();
+    // The window goes at once; the program stays until its closing sound has been heard.
+    const QEventLoopLocker stayUntilHeard;
     close();
+    sounds_->waitUntilHeard();
 }
