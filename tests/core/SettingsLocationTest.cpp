@@ -85,14 +85,23 @@ TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
 
 TEST(SettingsLocation, FirstStartCopiesTheDefaultIntoANewUserFolder) {
     TempFolder root;
-    const std::string defaultBytes = ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg");
     fs::create_directories(root.Path() / "shipped");
     fs::create_directories(root.Path() / "start");
-    WriteBytes(root.File("shipped/ruvo.cfg"), defaultBytes);
     const fs::path user = root.Path() / "config" / "ruvo";
+    // Without a default the missing file is named and no folder is made.
+    try {
+        SettingsLocation(std::nullopt, {root.File("start"), user.string(), root.File("shipped")})
+            .makeUserFile();
+        FAIL() << "no default settings file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.file(), root.File("shipped/ruvo.cfg"));
+    }
+    EXPECT_FALSE(fs::exists(root.Path() / "config"));
+
+    const std::string defaultBytes = ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg");
+    WriteBytes(root.File("shipped/ruvo.cfg"), defaultBytes);
     SettingsLocation location(std::nullopt,
                               {root.File("start"), user.string(), root.File("shipped")});
-
     location.makeUserFile();
 
     EXPECT_EQ(location.origin(), Origin::UserFolder);
@@ -100,19 +109,6 @@ TEST(SettingsLocation, FirstStartCopiesTheDefaultIntoANewUserFolder) {
     EXPECT_EQ(ReadBytes(Cfg(user)), defaultBytes);
     EXPECT_EQ(location.writePath(), Cfg(user));
     EXPECT_TRUE(fs::is_empty(root.Path() / "start"));
-}
-
-TEST(SettingsLocation, FirstStartWithoutADefaultNamesTheMissingFile) {
-    TempFolder root;
-    SettingsLocation location(std::nullopt,
-                              {root.File("start"), root.File("user"), root.File("shipped")});
-    try {
-        location.makeUserFile();
-        FAIL() << "no default settings file";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.file(), root.File("shipped/ruvo.cfg"));
-    }
-    EXPECT_FALSE(fs::exists(root.Path() / "user"));
 }
 
 // Started in a folder whose ruvo.cfg cannot be written back: the settings go to the per-user
