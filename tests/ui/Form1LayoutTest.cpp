@@ -83,8 +83,17 @@ QStringList Form1LayoutTest::faults(Form1& form) const {
     }
     wide(form.Start(), form.Start()->captionFont(), form.Start()->caption(),
          form.Start()->width() - 2);
-    for (QGroupBox* frame : {form.Speedframe(), form.Movesframe(), form.DiceTFrame()}) {
+    // Each frame's caption whole above what the frame holds.
+    const std::pair<QGroupBox*, QWidget*> frames[] = {{form.Speedframe(), form.SpeedRange()},
+                                                      {form.Movesframe(), form.MovesList()},
+                                                      {form.DiceTFrame(), form.DiceCount(0)}};
+    for (const auto& [frame, first] : frames) {
         wide(frame, frame->font(), frame->title(), frame->width() - TitleAllowance);
+        if (first->y() < QFontMetrics(frame->font()).height()) {
+            found << Fault(
+                size + QStringLiteral(" ") + frame->objectName(),
+                QStringLiteral("'%1' is covered by %2").arg(frame->title(), first->objectName()));
+        }
         inside(frame);
     }
     for (const char* name : {"Label1", "Label2", "Label4"}) {

@@ -82,10 +82,10 @@ WindowLayout::WindowLayout(int width, int height, const Metrics& metrics,
 
     movesFrame = Rect{speedFrame.left, speedFrame.bottom() + 24, columnWidth, 0};
     movesFrame.height = std::max(0, diceTFrame.top - movesFrame.top - 24);
+    // The list under the frame's caption, never over it, however low the frame.
     movesList = Rect{48, metrics.frameTitle, Round(movesFrame.width * 0.98) - 48,
-                     Round(movesFrame.height * 0.94)};
-    movesList.top = std::max(metrics.frameTitle / 2,
-                             std::min(metrics.frameTitle, movesFrame.height - movesList.height));
+                     std::max(0, std::min(Round(movesFrame.height * 0.94),
+                                          movesFrame.height - metrics.frameTitle - gap / 2))};
 
     // Yard squares spread inside their block: up-left, up-right, down-right, down-left.
     const int half = Round(T * 0.5);
