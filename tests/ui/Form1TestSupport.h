@@ -10,7 +10,8 @@
 // - Sandbox makes a temporary folder holding a copy of the default ruvo.cfg the current
 //   directory, with its first four lines set as a test wants them; it is also the home folder
 //   (with its configuration and data folders) while the test runs.
-// - StartedForm builds a window with those two, starts it up and shows it.
+// - StartedForm builds a window with those two, starts it up and shows it (active, when keys
+//   are to reach it); StartedFormWith takes dialogs of the test's own, such as real menus.
 // - A runtime folder is set, when the run names none, before the application starts.
 #include "board/qt/BoxControl.h"
 #include "board/qt/DieImage.h"
