@@ -16,16 +16,17 @@ namespace ruvo {
 
 // The defaults are the measured best of the tournament benchmark (bench/levels).
 struct StrongSettings {
-    int finishes = 64;       // at most this many games finished per candidate
-    int batch = 16;          // finishes a candidate plays before the race is judged again
+    int finishes = 256;      // at most this many games finished per candidate
+    int batch = 32;          // finishes a candidate plays before the race is judged again
     double dropMargin = 2.0; // a candidate worse than the leader by this many standard errors
                              // leaves the race
     int cutRounds = 10;      // a finish stops after this many rounds and is judged by the race
-    int yardPips = 8;        // what a piece in its yard counts beyond the whole path
-    double raceScale = 15;   // how surely a lead in the race holds (0: strictly)
-    int riskPercent = 0;     // progress counted as lost per opponent piece close behind
+    int yardPips = 20;       // what a piece in its yard counts beyond the whole path
+    double raceScale = 30;   // how surely a lead in the race holds (0: strictly)
+    int riskPercent = 25;    // share of a lone piece's progress counted as lost per opponent
+                             // piece up to six squares behind it
     double winWeight = 0;    // a move's score: mean place less winWeight times its win chance
-    double confidence = 1.0; // leave the weight table's move only for one better by this many
+    double confidence = 0.5; // leave the weight table's move only for one better by this many
                              // standard errors
     int threads = 0;         // 0: one per core
 };
