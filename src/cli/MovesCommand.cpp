@@ -4,12 +4,11 @@
 #include "board/BoardState.h"
 #include "cli/NumberList.h"
 #include "cli/UsageError.h"
-#include "engine/Text.h"
+#include "engine/TurnMoves.h"
 #include "moves/ComputerLevels.h"
-#include "moves/ComputerPlayer.h"
 #include "moves/MoveDecision.h"
-#include "moves/MoveGenerator.h"
 #include "moves/StrongPlayer.h"
+#include "rules/RulesState.h"
 
 #include <iomanip>
 #include <optional>
@@ -69,10 +68,9 @@ int MovesCommand::Run(const std::vector<std::string>& words, std::ostream& out) 
     const long player = NumberList::ParseOne(args[0], "PLAYER", 0, 3);
     const std::vector<int> throws = NumberList::Parse(args[1], "THROWS", 1, 3, 1, 6);
 
+    RulesState rules = RulesState::newGame({true, true, true, true});
+    rules.clearBoard();
     GameState state;
-    FillPieceTriples(state);
-    state.SquareCount.fill(0);
-    state.SquareOwner.fill(-1);
     for (int p = 0; p < 4; ++p) {
         const std::string what = "POS" + std::to_string(p);
         const std::vector<int> positions = NumberList::Parse(args[2 + p], what, 4, 4);
@@ -83,23 +81,27 @@ int MovesCommand::Run(const std::vector<std::string>& words, std::ostream& out) 
                                  " is neither a path position 1..57 nor its own yard square " +
                                  std::to_string(YardSquare(p, k)));
             }
-            state.PieceSquares[p][k] = static_cast<int16_t>(positions[k]);
             const int square = BoardSquare(p, positions[k]);
-            if (state.SquareOwner[square] != -1 && state.SquareOwner[square] != p) {
+            if (rules.owner[square] != -1 && rules.owner[square] != p) {
                 throw UsageError(what + ": piece " + std::to_string(k) + " stands on square " +
                                  std::to_string(square) + ", which player " +
-                                 std::to_string(state.SquareOwner[square]) + " holds");
+                                 std::to_string(rules.owner[square]) + " holds");
             }
-            state.SquareOwner[square] = static_cast<int16_t>(p);
-            ++state.SquareCount[square];
+            rules.putPiece(p, k, positions[k]);
+            state.PieceSquares[p][k] = static_cast<int16_t>(positions[k]);
         }
+    }
+    for (int square = 0; square < SquareTotal; ++square) {
+        state.SquareOwner[square] = rules.owner[square];
+        state.SquareCount[square] = rules.count[square];
     }
     for (size_t n = 0; n < throws.size(); ++n) {
         state.DiceThrow[n + 1] = static_cast<int16_t>(throws[n]);
     }
     const int p = static_cast<int>(player);
     state.CurrentPlayer = static_cast<int16_t>(p);
-    PrepareTurnMoves(state, p);
+    rules.current = static_cast<int8_t>(p);
+    PrepareTurnMoves(state, rules, p, true);
     StrongResult strong;
     if (level != ComputerLevel::Standard && state.PossibleMoveCount >= 2) {
         const MoveDecision decision = MoveDecision::Of(state, p, seed);

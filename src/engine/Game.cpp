@@ -4,10 +4,10 @@
 #include "board/BoardState.h"
 #include "engine/GameStopped.h"
 #include "engine/Text.h"
+#include "engine/TurnMoves.h"
 #include "files/FileError.h"
 #include "files/OpenSave.h"
 #include "files/SavedGameFile.h"
-#include "moves/MoveGenerator.h"
 
 namespace ruvo {
 
@@ -38,13 +38,13 @@ bool IsCommandWord(const std::string& word) {
 } // namespace
 
 Game::Game(GameHost& host, DiceSource& dice)
-    : host_(host), pacer_(state_, host, stopped_), moves_(state_, host, pacer_),
-      driver_(state_, host, pacer_, moves_, dice,
+    : host_(host), pacer_(state_, host, stopped_), recorder_(state_, pacer_),
+      person_(state_, host, pacer_, recorder_),
+      driver_(state_, host, pacer_, recorder_, person_, dice,
               TurnDriver::Services{[this] { return serveSave(); },
                                    [this] { return pendingLoad_.has_value(); },
                                    [this] { serveLoad(); }, [this] { endProgram(); }}),
       roster_(state_, host, pacer_, driver_) {
-    FillPieceTriples(state_);
     PlaceAllInYards(state_);
     driver_.setChooser(&levels_);
     for (int i = 0; i < 7; ++i) {
@@ -78,7 +78,6 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
     state_.TurnCount = 0;
     state_.SoundOn = state_.FlagYes;
     state_.SingleAuto = state_.FlagNo;
-    FillPieceTriples(state_);
     PlaceAllInYards(state_);
 
     state_.SpeedFactor = settings.SpeedFactor;
@@ -390,14 +389,11 @@ void Game::applySavedGame(const SavedGame& game) {
     state_.PlayerType = game.PlayerType;
     state_.PlayerEnabled = game.PlayerEnabled;
     state_.PlayerPaused = game.PlayerPaused;
+    RulesState rules = RulesOf(state_);
     for (int i = 0; i < 4; ++i) {
         const std::string positions = game.PieceSquares[i];
         for (int k = 0; k < 4; ++k) {
-            const int v = static_cast<int>(Val(positions.substr(3 * k, 2)));
-            state_.MovingPiece = static_cast<int16_t>(k);
-            moves_.LiftPiece(i, YardSquare(i, k));
-            moves_.PlacePiece(i, v);
-            moves_.RecordPiecePosition(i, YardSquare(i, k), v);
+            recorder_.putPiece(rules, i, k, static_cast<int>(Val(positions.substr(3 * k, 2))));
         }
     }
     for (const SavedSquare& square : game.Squares) {
@@ -485,7 +481,7 @@ void Game::typedMove(const std::string& line) {
         if (anyAmount || option.amount == amount) {
             driver_.setWaitingForPerson(false);
             personMoving_ = true;
-            const bool turnOver = moves_.MakeOptionMove(static_cast<int>(piece), true);
+            const bool turnOver = person_.MakeOptionMove(static_cast<int>(piece), true);
             personMoving_ = false;
             state_.PreviewOption = 1;
             afterPersonMove(turnOver);
@@ -496,11 +492,11 @@ void Game::typedMove(const std::string& line) {
 
 void Game::automaticMove() {
     driver_.setWaitingForPerson(false);
-    moves_.hidePreview();
+    person_.hidePreview();
     personMoving_ = true;
-    moves_.MakeChosenMove(state_.CurrentPlayer);
+    driver_.MakeChosenMove(state_.CurrentPlayer);
     personMoving_ = false;
-    moves_.applyExtraTurn();
+    person_.applyExtraTurn();
     driver_.RunTurns();
 }
 
@@ -521,18 +517,18 @@ void Game::squareMouseUp(int control, int button) {
         }
         driver_.setWaitingForPerson(false);
         personMoving_ = true;
-        const bool turnOver = moves_.squareMouseUp(control, button);
+        const bool turnOver = person_.squareMouseUp(control, button);
         personMoving_ = false;
         afterPersonMove(turnOver);
     });
 }
 
 void Game::squareMouseMove(int control) {
-    guarded([&] { moves_.mouseMoveOver(control); });
+    guarded([&] { person_.mouseMoveOver(control); });
 }
 
 void Game::surfaceMouseMove() {
-    guarded([&] { moves_.mouseMoveOver(-1); });
+    guarded([&] { person_.mouseMoveOver(-1); });
 }
 
 void Game::diceHeadMouseUp(int player, int button) {

@@ -4,13 +4,14 @@
 // the window's events (or a test's, or the command-line tool's) through one host interface.
 #include "engine/DiceSource.h"
 #include "engine/GameHost.h"
+#include "engine/GameRecorder.h"
 #include "engine/GameState.h"
 #include "engine/Pacer.h"
+#include "engine/PersonMove.h"
 #include "engine/TurnDriver.h"
 #include "files/SavedGame.h"
 #include "files/Settings.h"
 #include "moves/ComputerLevels.h"
-#include "moves/MoveExecutor.h"
 #include "players/PlayerRoster.h"
 
 #include <optional>
@@ -67,7 +68,7 @@ public:
     bool waitingForPerson() const { return driver_.waitingForPerson() && !driver_.running(); }
 
     TurnDriver& driver() { return driver_; }
-    MoveExecutor& moves() { return moves_; }
+    GameRecorder& recorder() { return recorder_; }
     Pacer& pacer() { return pacer_; }
     // Each computer player's level (Easy, Standard, Strong) and the game's seed for their choices.
     ComputerLevels& levels() { return levels_; }
@@ -96,7 +97,8 @@ private:
     GameHost& host_;
     bool stopped_ = false;
     Pacer pacer_;
-    MoveExecutor moves_;
+    GameRecorder recorder_;
+    PersonMove person_;
     TurnDriver driver_;
     PlayerRoster roster_;
     std::string menuTag_;

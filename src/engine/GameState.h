@@ -107,11 +107,8 @@ struct GameState {
     int16_t ExtraTurn = 0;
 
     // Moves
-    std::array<std::string, 25> PieceTriples; // 1..24
-    std::array<std::array<int16_t, 4>, 4> MoveLimit{};
     std::array<MoveEntry, MaxMoveEntries> PossibleMoves{};
     int16_t PossibleMoveCount = 1;
-    std::array<uint64_t, 4> MoveBlockSeen{}; // hashes of the listed move blocks, for speed
     int16_t ChosenMove = -1;
     int16_t MovingPiece = 0;
     std::array<std::array<PieceOption, MaxPieceOptions>, 4> PieceOptions{};

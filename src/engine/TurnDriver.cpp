@@ -2,11 +2,10 @@
 #include "engine/TurnDriver.h"
 
 #include "board/BoardState.h"
-#include "engine/DiceDisplay.h"
 #include "engine/Text.h"
-#include "moves/ComputerPlayer.h"
-#include "moves/MoveGenerator.h"
+#include "engine/TurnMoves.h"
 #include "players/PlayerRoster.h"
+#include "rules/RulesPlay.h"
 
 namespace ruvo {
 
@@ -26,19 +25,6 @@ private:
     bool& flag_;
 };
 
-std::string PlaceText(int finishedCount) {
-    switch (finishedCount) {
-    case 1:
-        return "1st";
-    case 2:
-        return "2nd";
-    case 3:
-        return "3rd";
-    default:
-        return "";
-    }
-}
-
 // Writes a player's two characters into a throw-count line.
 void SetCountColumn(std::string& line, int player, const std::string& twoChars) {
     const size_t at = 4 * static_cast<size_t>(player) + 6;
@@ -57,7 +43,7 @@ void TurnDriver::showPrompt(int player) {
 
 void TurnDriver::promptPerson(int player) {
     showPrompt(player);
-    BuildPieceOptions(state_, player);
+    BuildPieceOptions(state_);
     waitingForPerson_ = true;
 }
 
@@ -141,10 +127,9 @@ void TurnDriver::RunTurns() {
             state_.DiceHead[P].caption = "no move";
             continue;
         }
-        PrepareTurnMoves(state_, P, false);
+        PrepareTurnMoves(state_, rules_, P, false);
         if (state_.PossibleMoveCount < 2) {
-            state_.DiceHead[P].caption = "no move";
-            pacer_.LogAndPace(P, "No move", 3);
+            recorder_.noMove(P);
             continue;
         }
         if (state_.PlayerType[P] == "H" && state_.PossibleMoveCount == 2) {
@@ -152,8 +137,8 @@ void TurnDriver::RunTurns() {
                 promptPerson(P);
                 return;
             }
-            moves_.MakeChosenMove(P);
-            moves_.applyExtraTurn();
+            MakeChosenMove(P);
+            person_.applyExtraTurn();
             continue;
         }
         // A computer player of another level thinks while the pace runs.
@@ -176,71 +161,29 @@ void TurnDriver::RunTurns() {
                 state_.ChosenMove = static_cast<int16_t>(choice);
             }
         }
-        moves_.MakeChosenMove(P);
-        moves_.applyExtraTurn();
-    }
-}
-
-int TurnDriver::drawThrow(int player) {
-    int value = 0;
-    for (int draw = 1; draw <= 10; ++draw) {
-        value = dice_.draw();
-        if (value != state_.FrequentFace[player]) {
-            break;
-        }
-    }
-    return value;
-}
-
-void TurnDriver::countThrow(int player, int face) {
-    const int count = ++state_.ThrowCount[player][face];
-    std::string& line = state_.DiceCount[face];
-    const size_t at = 4 * static_cast<size_t>(player) + 6;
-    if (count < 100 && line.size() >= at + 2) {
-        line[at] = count < 10 ? ' ' : static_cast<char>('0' + count / 10);
-        line[at + 1] = static_cast<char>('0' + count % 10);
-    } else {
-        SetCountColumn(line, player, RightAligned2(count));
+        MakeChosenMove(P);
+        person_.applyExtraTurn();
     }
 }
 
 void TurnDriver::ThrowDice() {
     const int P = state_.CurrentPlayer;
-    auto& dice = state_.DiceThrow;
-    dice[1] = dice[2] = dice[3] = 0;
-    const int s = 3 * P;
-    for (int n = 1; n <= 3; ++n) {
-        dice[n] = static_cast<int16_t>(drawThrow(P));
-        ShowDieValue(state_, s + n - 1, dice[n]);
-        if (dice[n] != 6) {
-            break;
-        }
-        if (n == 3) {
-            dice[1] = dice[2] = dice[3] = 0; // three sixes: the turn is lost
-            return;
-        }
+    rules_ = RulesOf(state_);
+    recorder_.follow(rules_);
+    const Throws throws = RulesPlay::throwDice(rules_, P, dice_, recorder_);
+    if (!throws.allSixes) {
+        recorder_.countThrows(rules_, P, throws);
     }
-    if (pacer_.logWanted() || state_.PlayerPaused[P] == state_.FlagYes) {
-        std::string t;
-        for (int i = 0; i < 3; ++i) {
-            t += ' ';
-            t += state_.DiceNum[s + i];
-            t += ' ';
-        }
-        pacer_.LogAndPace(P, "Dice throw : " + t, 2);
+}
+
+void TurnDriver::MakeChosenMove(int player) {
+    if (state_.ChosenMove < 2 || state_.ChosenMove > state_.PossibleMoveCount) {
+        return;
     }
-    for (int n = 1; n <= 3; ++n) {
-        if (dice[n] != 0) {
-            countThrow(P, dice[n]);
-        }
-    }
-    int best = 1;
-    for (int face = 2; face <= 6; ++face) {
-        if (state_.ThrowCount[P][face] > state_.ThrowCount[P][best]) {
-            best = face;
-        }
-    }
-    state_.FrequentFace[P] = static_cast<int16_t>(best);
+    RulesState rules = RulesOf(state_);
+    recorder_.follow(rules);
+    RulesPlay::playMove(rules, player, MoveOf(state_.PossibleMoves[state_.ChosenMove]), recorder_);
+    state_.MovingPiece = 3;
 }
 
 void TurnDriver::CheckFinished() {
@@ -252,17 +195,13 @@ void TurnDriver::CheckFinished() {
     }
     ++state_.FinishedCount;
     state_.FinishPlace[P] = state_.FinishedCount;
-    const std::string place = PlaceText(state_.FinishedCount);
-    pacer_.LogLine(P + 1, "FINISHED " + place);
-    state_.PlayerInfo[P].caption = place + " = Player" + Str(P + 1);
+    recorder_.finished(P, state_.FinishedCount);
 }
 
 void TurnDriver::endOfGame() {
     for (int i = 0; i < 4; ++i) {
         if (!state_.PlayerInfo[i].caption.empty() && state_.PlayerInfo[i].caption[0] == 'P') {
-            state_.PlayerInfo[i].caption = "LAST = Player" + Str(i + 1);
-            pacer_.LogLine(i + 1, "FINISHED LAST");
-            pacer_.LogLine(-1, "GAME ENDED IN" + Str(state_.TurnCount) + " TURNS");
+            recorder_.gameEnded(i, state_.TurnCount);
             break;
         }
     }
@@ -323,7 +262,7 @@ void TurnDriver::ResetBoard() {
     state_.RemovePending.fill(state_.FlagNo);
     state_.ExtraTurn = state_.FlagNo;
     ShowFinalSquares(state_);
-    moves_.hidePreview();
+    person_.hidePreview();
     waitingForPerson_ = false;
     host_.setCommandLineText("");
     host_.setCommandLineColor(static_cast<Rgb>(Val(state_.CommandlineTag)));

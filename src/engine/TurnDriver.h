@@ -2,13 +2,16 @@
 #pragma once
 // The turn driver: round after round it serves the requests commands have left, checks for the
 // end of the game, gives the turn to the next player taking part, throws the dice and plays the
-// computer's moves; it returns whenever a person must move.
+// computer's moves on the rules core (the recorder keeps the record the window paints); it
+// returns whenever a person must move.
 #include "engine/DiceSource.h"
 #include "engine/GameHost.h"
+#include "engine/GameRecorder.h"
 #include "engine/GameState.h"
 #include "engine/MoveChooser.h"
 #include "engine/Pacer.h"
-#include "moves/MoveExecutor.h"
+#include "engine/PersonMove.h"
+#include "rules/RulesState.h"
 
 #include <functional>
 
@@ -24,10 +27,10 @@ public:
         std::function<void()> endProgram;  // No to a new game at the end
     };
 
-    TurnDriver(GameState& state, GameHost& host, Pacer& pacer, MoveExecutor& moves,
-               DiceSource& dice, Services services)
-        : state_(state), host_(host), pacer_(pacer), moves_(moves), dice_(dice),
-          services_(std::move(services)) {}
+    TurnDriver(GameState& state, GameHost& host, Pacer& pacer, GameRecorder& recorder,
+               PersonMove& person, DiceSource& dice, Services services)
+        : state_(state), host_(host), pacer_(pacer), recorder_(recorder), person_(person),
+          dice_(dice), services_(std::move(services)) {}
 
     // Runs rounds until a person must move or the game ends. Never entered while it runs.
     void RunTurns();
@@ -37,6 +40,8 @@ public:
     void setWaitingForPerson(bool waiting) { waitingForPerson_ = waiting; }
 
     void ThrowDice();
+    // Plays entry ChosenMove of the possible-moves list for the player, piece after piece.
+    void MakeChosenMove(int player);
     void CheckFinished();
     void ResetBoard();
     void ResetPlayer(int player);
@@ -53,16 +58,16 @@ public:
     void setChooser(MoveChooser* chooser) { chooser_ = chooser; }
 
 private:
-    int drawThrow(int player);
-    void countThrow(int player, int face);
     void endOfGame();
     void serveRemovals();
 
     GameState& state_;
     GameHost& host_;
     Pacer& pacer_;
-    MoveExecutor& moves_;
+    GameRecorder& recorder_;
+    PersonMove& person_;
     DiceSource& dice_;
+    RulesState rules_; // the rules state of the turn being played
     Services services_;
     MoveChooser* chooser_ = nullptr;
     bool running_ = false;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moves/RolloutSimulator.h"
 
-#include "moves/MoveGenerator.h"
 #include "moves/SeedMix.h"
 #include "rules/RulesPlay.h"
 #include "rules/StandardChooser.h"
@@ -128,7 +127,6 @@ RolloutSimulator::Outcome RolloutSimulator::outcome(int player, const Judging& j
 
 GameState RolloutSimulator::gameState() const {
     GameState state;
-    FillPieceTriples(state);
     for (int p = 0; p < 4; ++p) {
         for (int k = 0; k < 4; ++k) {
             state.PieceSquares[p][k] = rules_.position[p][k];

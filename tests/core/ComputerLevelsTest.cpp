@@ -4,9 +4,8 @@
 // ruvo-cli's --computer for play and moves.
 #include "moves/ComputerLevels.h"
 #include "cli/CliApp.h"
-#include "moves/ComputerPlayer.h"
+#include "engine/TurnMoves.h"
 #include "moves/MoveDecision.h"
-#include "moves/MoveGenerator.h"
 #include "moves/RolloutSimulator.h"
 
 #include <gtest/gtest.h>

@@ -6,9 +6,8 @@
 #include "board/BoardState.h"
 #include "engine/DiceSource.h"
 #include "engine/Game.h"
+#include "engine/TurnMoves.h"
 #include "files/SettingsFile.h"
-#include "moves/ComputerPlayer.h"
-#include "moves/MoveGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -61,11 +60,8 @@ protected:
 
     // Moves a piece straight to a path position with the game's own move steps.
     void place(int player, int piece, int position) {
-        state.MovingPiece = static_cast<int16_t>(piece);
-        const int old = PiecePosition(state, player, piece);
-        game.moves().LiftPiece(player, old);
-        game.moves().PlacePiece(player, position);
-        game.moves().RecordPiecePosition(player, old, position);
+        RulesState rules = RulesOf(state);
+        game.recorder().putPiece(rules, player, piece, position);
     }
 
     // Sets the throws of the current turn.

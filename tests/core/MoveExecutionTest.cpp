@@ -33,7 +33,7 @@ TEST_F(MoveExecutionTest, OpeningOntoALoneOpponentCapturesIt) {
     setThrows(6);
     PrepareTurnMoves(state, 0);
     forgetHostRecords();
-    game.moves().MakeChosenMove(0);
+    game.driver().MakeChosenMove(0);
     ASSERT_EQ(host.log.size(), 2u);
     EXPECT_EQ(host.log[0].text, "Open piece 1 by 6");
     EXPECT_EQ(host.log[1].text, "Removed player 4 piece 2");
@@ -73,7 +73,7 @@ TEST_F(MoveExecutionTest, LeavingAStackKeepsTheRestOnTheSquare) {
     setThrows(4);
     PrepareTurnMoves(state, 0);
     state.ChosenMove = 2; // piece 1 moves
-    game.moves().MakeChosenMove(0);
+    game.driver().MakeChosenMove(0);
     EXPECT_EQ(state.Piece[30].caption, " 3");
     EXPECT_EQ(state.Piece[30].picture, Picture::Piece0);
     EXPECT_EQ(state.SquareCount[30], 1);
@@ -99,7 +99,7 @@ TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesLogsBothAndClearsTheirDice) {
     host.onWait = [&](long) {
         firstPieceDuringWaits.push_back(state.SquareCount[BoardSquare(1, 11)]);
     };
-    game.moves().MakeChosenMove(1);
+    game.driver().MakeChosenMove(1);
     ASSERT_EQ(host.log.size(), 2u);
     EXPECT_EQ(host.log[0].text, "Move piece 1 by 6");
     EXPECT_EQ(host.log[1].text, "Move piece 2 by 2");
@@ -251,15 +251,6 @@ TEST_F(MoveExecutionTest, TypedMovesFollowTheCommandLineGrammar) {
     game.commandLineEnter("1,2=3");
     EXPECT_EQ(host.log[0].text, "Move piece 1 by 2");
     EXPECT_EQ(PiecePosition(state, 0, 0), 12);
-}
-
-TEST_F(MoveExecutionTest, APreviewOfASquareWithoutTheCurrentPlayerIsRefused) {
-    startUp();
-    state.CurrentPlayer = 1;
-    game.moves().ShowMovePreview(76, 6, 1);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], " 76 tag=" + state.Piece[76].Tag + ", 1not this player turn");
-    EXPECT_FALSE(state.Piece[AmountMarker].visible);
 }
 
 } // namespace

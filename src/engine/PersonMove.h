@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Carrying out moves on the board: lifting a piece, placing it (capturing a lone opponent piece),
-// recording its position; the computer's whole move, a person's single-piece option, and the
-// click preview that lets a person pick an option.
+// A person's move, one piece at a time: the click preview that shows a piece's options, the
+// option played (by a click or a typed line), the throws that remain and their new options.
 #include "engine/GameHost.h"
+#include "engine/GameRecorder.h"
 #include "engine/GameState.h"
 #include "engine/Pacer.h"
 
 namespace ruvo {
 
-class MoveExecutor {
+class PersonMove {
 public:
-    MoveExecutor(GameState& state, GameHost& host, Pacer& pacer)
-        : state_(state), host_(host), pacer_(pacer) {}
-
-    void LiftPiece(int player, int position);
-    void PlacePiece(int player, int position);
-    void RecordPiecePosition(int player, int oldPosition, int newPosition);
-
-    // Plays entry ChosenMove for the player, piece after piece.
-    void MakeChosenMove(int player);
+    PersonMove(GameState& state, GameHost& host, Pacer& pacer, GameRecorder& recorder)
+        : state_(state), host_(host), pacer_(pacer), recorder_(recorder) {}
 
     // Carries out option PreviewOption of piece k of the current player. True when the turn is
     // over (all throws used, or nothing left to move); the extra-turn rule is then applied and
@@ -39,12 +32,10 @@ public:
     void applyExtraTurn();
 
 private:
-    void paintSquareBackground(int square);
-    void clearUsedDice(int player, int amount);
-
     GameState& state_;
     GameHost& host_;
     Pacer& pacer_;
+    GameRecorder& recorder_;
 };
 
 } // namespace ruvo
