@@ -52,6 +52,16 @@ QStringList Form1LayoutTest::faults(Form1& form) const {
                            QStringLiteral("runs off the window"));
         }
     };
+    // In proportion: no caption nor the speed slider far lower than the window's texts.
+    const int textHeight = QFontMetrics(form.font()).height();
+    const auto small = [&](QWidget* widget, int height) {
+        if (height * 3 < textHeight * 2) {
+            found << Fault(
+                size + QStringLiteral(" ") + widget->objectName(),
+                QStringLiteral("%1 px high beside texts of %2 px").arg(height).arg(textHeight));
+        }
+    };
+    small(form.SpeedRange(), form.SpeedRange()->height());
     for (int p = 0; p < 4; ++p) {
         QGroupBox* panel = form.PlayerInfo(p);
         for (const QString& caption :
@@ -78,6 +88,7 @@ QStringList Form1LayoutTest::faults(Form1& form) const {
         }
         BoxControl* options = form.PlayerOptions(p);
         wide(options, options->captionFont(), options->caption(), options->width() - 2);
+        small(options, QFontMetrics(options->captionFont()).height());
         inside(panel);
         inside(options);
     }

@@ -96,8 +96,9 @@ void BoxControl::setCentreTile(int corner) {
 QFont BoxControl::captionFont() const {
     QFont font = this->font();
     font.setBold(fontBold_);
-    // A quarter of the box, smaller where the caption would not fit across it.
-    int pixels = std::max(6, qRound(std::min(width(), height()) * 0.27));
+    // A quarter of a square box; on a low wide button, half its height. Smaller where the
+    // caption would not fit across it.
+    int pixels = std::max(6, qRound(std::min(width() * 0.27, height() * 0.55)));
     const QString text = caption_.trimmed();
     font.setPixelSize(pixels);
     while (pixels > 6 && QFontMetrics(font).horizontalAdvance(text) > width() - 4) {

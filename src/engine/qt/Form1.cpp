@@ -343,7 +343,7 @@ WindowLayout::Metrics Form1::measure() const {
     metrics.countLineWidth =
         across(counts.horizontalAdvance(QStringLiteral("6's   99  99  99  99")) + 4);
     metrics.commandLine = down(commandLine_->sizeHint().height());
-    metrics.scrollBar = down(speedRange_->sizeHint().height());
+    metrics.scrollBar = down(speedRange_->sizeHint().height() * textScale_); // grows with texts
     metrics.optionsHeight = down(text.height() * 1.5);
     metrics.headWidth = across(std::max(text.horizontalAdvance(QStringLiteral("move by")),
                                         text.horizontalAdvance(QStringLiteral("no move"))) +
