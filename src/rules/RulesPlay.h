@@ -9,9 +9,11 @@
 // Dice: any type with `int draw()` giving a face 1..6 (SeededDice, a scripted list).
 // Chooser: any callable `int (const RulesState&, int player, const Throws&, const MoveList&)`
 // returning the index of the move to play (the list holds at least one); StandardChooser is the
-// computer's table of weights. One chooser per player: dispatch on the player argument.
-// Observer: NullObserver hears nothing and costs nothing; an observer that keeps a display or
-// writes the moves log implements the same member functions (see NullObserver).
+// computer's table of weights. A chooser with `Move bestMove(const RulesState&, int player,
+// const Throws&)` (0: no move) is asked that instead, and no list is built for it. One chooser per
+// player: dispatch on the player argument. Observer: NullObserver hears nothing and costs nothing;
+// an observer that keeps a display or writes the moves log implements the same member functions
+// (see NullObserver).
 //
 // A round is one step of the turn order: the turn count goes up, the next player takes its turn
 // unless it has finished or sits out; a player whose pieces are all home finishes in the next
@@ -121,13 +123,20 @@ public:
         if (throws.allSixes) {
             return;
         }
-        const MoveList moves(state, player, throws);
-        if (moves.empty()) {
+        MoveList::Move move = 0;
+        if constexpr (requires { choose.bestMove(state, player, throws); }) {
+            move = choose.bestMove(state, player, throws); // a chooser that needs no list
+        } else {
+            const MoveList moves(state, player, throws);
+            move = moves.empty()
+                       ? 0
+                       : moves[moves.size() == 1 ? 0 : choose(state, player, throws, moves)];
+        }
+        if (move == 0) {
             observer.noMove(player);
             return;
         }
-        const int n = moves.size() == 1 ? 0 : choose(state, player, throws, moves);
-        if (playMove(state, player, moves[n], observer)) {
+        if (playMove(state, player, move, observer)) {
             state.current = static_cast<int8_t>(player - 1);
         }
     }

@@ -6,6 +6,7 @@
 #include "rules/MoveList.h"
 #include "rules/RulesState.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -58,6 +59,22 @@ public:
         return best;
     }
 
+    // The move the table picks for the player's throws, found without listing the moves first
+    // for a single throw and for a six and a throw: the move operator() picks from
+    // MoveList(state, player, throws), or 0 when that list is empty.
+    MoveList::Move bestMove(const RulesState& state, int player, const Throws& throws) const {
+        const int x = throws.face[throws.face[1] == 0 ? 0 : (throws.face[2] == 0 ? 1 : 2)];
+        const bool last = x >= 1 && x <= 5;
+        if (throws.face[1] == 0 && last) {
+            return Single(state, player, x);
+        }
+        if (throws.face[0] == 6 && throws.face[2] == 0 && last) {
+            return Reach(state, player).sixThen(x);
+        }
+        const MoveList moves(state, player, throws);
+        return moves.empty() ? 0 : moves[(*this)(state, player, throws, moves)];
+    }
+
     // The score of one move (for tests and for players that weigh moves otherwise).
     static int score(const RulesState& state, int player, MoveList::Move move) {
         const Scorer scorer(state, player);
@@ -71,20 +88,30 @@ public:
     }
 
 private:
+    // Opponent blocks along the player's path: bit r for position r (1..51).
+    static uint64_t Blocks(const RulesState& state, int player) {
+        const uint64_t track =
+            state.trackHeld[0] | state.trackHeld[1] | state.trackHeld[2] | state.trackHeld[3];
+        return PlayerView::Rotated(state.trackStacked & (track ^ state.trackHeld[player]), player);
+    }
+
+    // One throw x (1..5): the pieces on the path that may move x, in piece order.
+    static MoveList::Move Single(const RulesState& state, int player, int x);
+
     // Which of the player's path positions 0..127 an opponent holds: positions 0..51 are the
     // track rotated to the player's start; 52..75 reach the home columns (and past player 3's,
-    // the first yards) shifted by 6 per player; 76..91 are the yards themselves.
+    // the first yards) shifted by 6 per player; 76..91 are the yards themselves. A piece's
+    // score is what it leaves (a function of its square) plus where it lands (a function of
+    // its destination), both on the board before the move.
     class Scorer {
     public:
         Scorer(const RulesState& state, int player) : state_(state), player_(player) {
-            uint64_t track = 0;
-            uint64_t rest = 0;
-            for (int p = 0; p < 4; ++p) {
-                if (p != player) {
-                    track |= state.trackHeld[p];
-                    rest |= state.restHeld[p];
-                }
-            }
+            const uint64_t track = (state.trackHeld[0] | state.trackHeld[1] | state.trackHeld[2] |
+                                    state.trackHeld[3]) ^
+                                   state.trackHeld[player];
+            const uint64_t rest =
+                (state.restHeld[0] | state.restHeld[1] | state.restHeld[2] | state.restHeld[3]) ^
+                state.restHeld[player];
             const int shift = 6 * player;
             low_ = PlayerView::Rotated(track, player) | (((rest >> shift) & 0xFFF) << 52);
             high_ = ((rest >> (12 + shift)) & 0xFFF) | (((rest >> 24) & 0xFFFF) << 12);
@@ -92,52 +119,190 @@ private:
 
         int piece(int k, int m) const {
             const int from = state_.position[player_][k];
-            const int to = (from > 75 && m >= 6) ? m - 5 : from + m;
-            int score = 0;
-            if (to == HomePosition) {
-                score += Weights::ReachHome;
-            }
-            if (from > 75) {
-                score += Weights::LeaveYard;
-            }
+            return leave(from) + land((from > 75 && m >= 6) ? m - 5 : from + m);
+        }
+
+        // Leaving a path position 1..56.
+        int leavePath(int from) const {
+            return Leaving[from].behind * Ones[((low_ << 5) >> from) & 0x1F] +
+                   (Weights::BreakStack &
+                    -static_cast<int>(state_.count[RulesState::squareOf(player_, from)] > 1));
+        }
+
+        // Leaving a path position 1..56 or a yard square.
+        int leave(int from) const {
+            const uint64_t behind = from > 75 ? high_ >> (from - 69) : (low_ << 5) >> from;
+            return Leaving[from].fixed + Leaving[from].behind * Ones[behind & 0x1F] +
+                   (Weights::BreakStack &
+                    -static_cast<int>(state_.count[RulesState::squareOf(player_, from)] > 1));
+        }
+
+        // Landing on a path position 1..57.
+        int land(int to) const {
             const int holder = state_.owner[RulesState::squareOf(player_, to)];
-            if (holder == player_) {
-                score += Weights::JoinOwn;
-            } else if (holder != -1) {
-                score += Weights::Capture;
-            }
-            if (to >= 52) {
-                score += Weights::HomeColumn;
-            }
-            score += Weights::OpponentAhead * countFive(to + 1);
-            if (to > 5) {
-                score += Weights::OpponentBehindDestination * countFive(to - 5);
-            }
-            if (from > 5) {
-                score += Weights::OpponentBehindOrigin * countFive(from - 5);
-            }
-            if (state_.count[RulesState::squareOf(player_, from)] > 1) {
-                score += Weights::BreakStack;
-            }
-            return score;
+            return Landing[to].fixed + HolderScore[player_][holder + 1] +
+                   Weights::OpponentAhead * Ones[(low_ >> (to + 1)) & 0x1F] +
+                   Landing[to].behind * Ones[((low_ << 5) >> to) & 0x1F];
         }
 
     private:
-        // Opponent-held positions among from..from+4.
-        int countFive(int from) const {
-            const uint64_t window = from >= 64
-                                        ? high_ >> (from - 64)
-                                        : (low_ >> from) | (from > 59 ? high_ << (64 - from) : 0);
-            static constexpr uint8_t ones[32] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
-                                                 1, 2, 2, 3, 2, 3, 3, 4, 2, 3, 3, 4, 3, 4, 4, 5};
-            return ones[window & 0x1F];
-        }
+        // Set bits among five.
+        static constexpr uint8_t Ones[32] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
+                                             1, 2, 2, 3, 2, 3, 3, 4, 2, 3, 3, 4, 3, 4, 4, 5};
+        // [player][holder of the destination + 1]: empty, joining its own pieces, a capture.
+        static constexpr auto HolderScore = [] {
+            std::array<std::array<int8_t, 5>, 4> table{};
+            for (int p = 0; p < 4; ++p) {
+                for (int holder = 0; holder < 4; ++holder) {
+                    table[p][holder + 1] = holder == p ? Weights::JoinOwn : Weights::Capture;
+                }
+            }
+            return table;
+        }();
+        // Per square left or landed on: the fixed part of its score, and the weight of each
+        // opponent among the five positions behind it (none counted for the first five).
+        struct Part {
+            int8_t fixed;
+            int8_t behind;
+        };
+        static constexpr auto Leaving = [] {
+            std::array<Part, SquareTotal> table{};
+            for (int from = 0; from < SquareTotal; ++from) {
+                table[from].fixed = from > 75 ? Weights::LeaveYard : 0;
+                table[from].behind = from > 5 ? Weights::OpponentBehindOrigin : 0;
+            }
+            return table;
+        }();
+        static constexpr auto Landing = [] {
+            std::array<Part, 64> table{};
+            for (int to = 0; to < 64; ++to) {
+                table[to].fixed =
+                    static_cast<int8_t>((to == HomePosition ? Weights::ReachHome : 0) +
+                                        (to >= 52 ? Weights::HomeColumn : 0));
+                table[to].behind = to > 5 ? Weights::OpponentBehindDestination : 0;
+            }
+            return table;
+        }();
 
         const RulesState& state_;
         int player_;
         uint64_t low_;
         uint64_t high_;
     };
+
+    // The amounts each piece may move (a block ahead, home by the exact count, the yard
+    // opened by 6 or more) and the best move of a throw shape, the list's first on a tie.
+    // A piece's destination is its offset plus the amount: the offset is its position, or -5
+    // in its yard (so 6 opens it onto position 1). It may land on the positions after its base
+    // (its position, or 0 in its yard) up to the last one before a block or home.
+    class Reach {
+    public:
+        Reach(const RulesState& state, int player) : state_(state), player_(player) {
+            // Opponent blocks along the path, and a stop past home.
+            const uint64_t blocked =
+                (Blocks(state, player) & ~uint64_t{1}) | (uint64_t{1} << (HomePosition + 1));
+            for (int k = 0; k < 4; ++k) {
+                const int offset = Offset[state.position[player][k]];
+                const int base = offset < 0 ? 0 : offset;
+                offset_[k] = offset;
+                base_[k] = base;
+                span_[k] = std::countr_zero(blocked >> base) - 1;
+            }
+        }
+
+        // A six, then x (1..5): the six on one piece and x on another, then 6 + x on one.
+        MoveList::Move sixThen(int x) const {
+            const unsigned sixes = may(6);
+            const unsigned rests = may(x);
+            const unsigned sums = may(6 + x);
+            const Scorer scorer(state_, player_);
+            int six[4];
+            int rest[4];
+            for (int k = 0; k < 4; ++k) {
+                six[k] = (sixes >> k) & 1 ? scored(scorer, k, 6) : Never;
+                rest[k] = (rests >> k) & 1 ? scored(scorer, k, x) : Never;
+            }
+            int bestScore = Unset;
+            MoveList::Move best = 0;
+            for (int a = 0; a < 4; ++a) {
+                for (int b = 0; b < 4; ++b) {
+                    const int score = a == b ? Never : six[a] + rest[b];
+                    best = score > bestScore
+                               ? (MoveList::Move(6) << (8 * a)) | (MoveList::Move(x) << (8 * b))
+                               : best;
+                    bestScore = score > bestScore ? score : bestScore;
+                }
+            }
+            for (unsigned left = sums; left != 0; left &= left - 1) {
+                const int k = std::countr_zero(left);
+                const int score = scored(scorer, k, 6 + x);
+                best = score > bestScore ? MoveList::Move(6 + x) << (8 * k) : best;
+                bestScore = score > bestScore ? score : bestScore;
+            }
+            return best;
+        }
+
+        // Far below any move's score, even added to a real score; Unset lies between.
+        static constexpr int Never = -(1 << 20);
+        static constexpr int Unset = Never / 2;
+
+    private:
+        // Per position: a piece's offset (see above).
+        static constexpr auto Offset = [] {
+            std::array<int8_t, SquareTotal> table{};
+            for (int from = 0; from < SquareTotal; ++from) {
+                table[from] = static_cast<int8_t>(from > 75 ? -5 : from);
+            }
+            return table;
+        }();
+
+        // Bit k: piece k may move m.
+        unsigned may(int m) const {
+            unsigned pieces = 0;
+            for (int k = 0; k < 4; ++k) {
+                const bool can = static_cast<unsigned>(offset_[k] + m - base_[k] - 1) <
+                                 static_cast<unsigned>(span_[k]);
+                pieces |= unsigned{can} << k;
+            }
+            return pieces;
+        }
+
+        int scored(const Scorer& scorer, int k, int m) const {
+            return scorer.leave(state_.position[player_][k]) + scorer.land(offset_[k] + m);
+        }
+
+        const RulesState& state_;
+        int player_;
+        int offset_[4];
+        int base_[4];
+        int span_[4]; // how many positions after the base it may land on
+    };
 };
+
+inline MoveList::Move StandardChooser::Single(const RulesState& state, int player, int x) {
+    const uint64_t blocked = Blocks(state, player);
+    const uint64_t passed = (uint64_t{2} << x) - 2; // the x positions after the piece's own
+    unsigned pieces = 0;
+    for (int k = 0; k < 4; ++k) {
+        // A piece in its yard would pass home; one at home too.
+        const int from = state.position[player][k];
+        const bool may = (from + x <= HomePosition) & (((blocked >> (from & 63)) & passed) == 0);
+        pieces |= unsigned{may} << k;
+    }
+    if (pieces == 0) {
+        return 0;
+    }
+    const Scorer scorer(state, player);
+    int bestScore = Reach::Never;
+    MoveList::Move best = 0;
+    for (unsigned rest = pieces; rest != 0; rest &= rest - 1) {
+        const int k = std::countr_zero(rest);
+        const int from = state.position[player][k];
+        const int score = scorer.leavePath(from) + scorer.land(from + x);
+        best = score > bestScore ? MoveList::Move(x) << (8 * k) : best;
+        bestScore = score > bestScore ? score : bestScore;
+    }
+    return best;
+}
 
 } // namespace ruvo

@@ -394,9 +394,14 @@ TEST(RulesCore, ListsAndChoicesFollowTheirDefinitionOnRandomBoards) {
                 ASSERT_EQ(StandardChooser::score(state, player, moves[n]), score) << round;
                 best = score > DefinedScore(state, player, moves[best]) ? n : best;
             }
+            // The choice made without a list is the same move.
+            const MoveList::Move direct = StandardChooser().bestMove(state, player, throws);
             if (!moves.empty()) {
                 ASSERT_EQ(StandardChooser()(state, player, throws, moves), best) << round;
+                ASSERT_EQ(direct, moves[best]) << round;
                 ++compared;
+            } else {
+                ASSERT_EQ(direct, 0u) << round;
             }
         }
     }
@@ -422,11 +427,20 @@ TEST(RulesCore, ThrowsRedrawTheMostFrequentFaceAndSixesGoOn) {
     EXPECT_EQ(state.throwCount[2][6], 0) << "three sixes are not counted";
 }
 
-TEST(RulesCore, SeedsBeyondThirtyTwoBitsGiveTheirOwnGames) {
-    std::mt19937 reference(4294967295u);
-    SeededDice same(4294967295u);
-    for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(same.draw(), static_cast<int>((uint64_t{reference()} * 6) >> 32) + 1);
+TEST(RulesCore, DiceDrawTheStandardGeneratorsStreamAndSeedsBeyondThirtyTwoBitsTheirOwn) {
+    // Faces made in blocks: the same stream as one word at a time, over several blocks.
+    const auto sameStream = [](uint64_t seed, std::mt19937 reference) {
+        SeededDice dice(seed);
+        for (int i = 0; i < 2000; ++i) {
+            ASSERT_EQ(dice.draw(), static_cast<int>((uint64_t{reference()} * 6) >> 32) + 1)
+                << "seed " << seed << " draw " << i;
+        }
+    };
+    sameStream(0, std::mt19937(0u));
+    sameStream(4294967295u, std::mt19937(4294967295u));
+    for (const uint64_t seed : {uint64_t{4294967296u}, uint64_t{0xFFFFFFFFFFFFFFFFu}}) {
+        std::seed_seq halves{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32)};
+        sameStream(seed, std::mt19937(halves));
     }
     SeededDice zero(0);
     SeededDice big(4294967297u);
