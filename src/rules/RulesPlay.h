@@ -22,6 +22,7 @@
 #include "rules/MoveList.h"
 #include "rules/RulesState.h"
 
+#include <bit>
 #include <climits>
 
 namespace ruvo {
@@ -50,12 +51,9 @@ public:
         Throws throws;
         const int frequent = state.frequentFace[player];
         for (int n = 0; n < 3; ++n) {
-            int face = 0;
-            for (int draw = 0; draw < 10; ++draw) {
+            int face = dice.draw();
+            for (int draw = 1; draw < 10 && face == frequent; ++draw) {
                 face = dice.draw();
-                if (face != frequent) {
-                    break;
-                }
             }
             throws.face[n] = static_cast<uint8_t>(face);
             if (face != 6) {
@@ -74,10 +72,10 @@ public:
             const int face = throws.face[n];
             const int now = ++counts[face];
             // The most thrown face, the lowest on a tie (a count of 0 never leads).
-            if (face != best &&
-                (now > counts[best] || best == 0 || (now == counts[best] && face < best))) {
-                best = face;
-            }
+            const int most = counts[best];
+            const bool leads =
+                (face != best) & ((now > most) | (best == 0) | ((now == most) & (face < best)));
+            best ^= (face ^ best) & -static_cast<int>(leads);
         }
         state.frequentFace[player] = static_cast<uint8_t>(best);
         return throws;
@@ -88,11 +86,10 @@ public:
     template <class Observer>
     static bool playMove(RulesState& state, int player, MoveList::Move move, Observer& observer) {
         bool home = false;
-        for (int k = 0; k < 4; ++k) {
+        for (MoveList::Move rest = move; rest != 0;) {
+            const int k = std::countr_zero(rest) / 8; // the next piece that moves
+            rest &= ~(MoveList::Move{0xFF} << (8 * k));
             const int m = MoveList::amount(move, k);
-            if (m == 0) {
-                continue;
-            }
             const int from = state.position[player][k];
             const int to = MoveList::destination(state, player, move, k);
             const int fromSquare = RulesState::squareOf(player, from);
@@ -156,9 +153,9 @@ public:
                 return true;
             }
             ++state.turnCount;
-            const int p = state.current >= 3 ? 0 : state.current + 1;
+            const int p = (state.current + 1) & 3; // current is -1..3
             state.current = static_cast<int8_t>(p);
-            if (state.finishPlace[p] != 0 || !state.enabled[p]) {
+            if ((state.finishPlace[p] != 0) | !state.enabled[p]) {
                 continue;
             }
             if (state.allHome(p)) {

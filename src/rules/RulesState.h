@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace ruvo {
 
@@ -46,9 +47,9 @@ public:
     Captured place(int player, int square);
 
     bool allHome(int player) const {
-        const auto& p = position[player];
-        return p[0] == HomePosition && p[1] == HomePosition && p[2] == HomePosition &&
-               p[3] == HomePosition;
+        uint32_t pieces; // the four positions at once
+        std::memcpy(&pieces, position[player].data(), sizeof pieces);
+        return pieces == 0x01010101u * HomePosition;
     }
 
     // ---- Board
@@ -81,27 +82,34 @@ private:
         return table;
     }();
 
-    void setHeld(int player, int square, bool held) {
-        uint64_t& word = square < 52 ? trackHeld[player] : restHeld[player];
-        const uint64_t bit = uint64_t{1} << (square < 52 ? square : square - 52);
-        word = held ? word | bit : word & ~bit;
+    // A square's bit in the track word or in the word of the squares from 52 on (the other 0).
+    struct Bits {
+        uint64_t track;
+        uint64_t rest;
+    };
+    static Bits BitsOf(int square) {
+        const bool onTrack = square < 52;
+        const uint64_t trackBit = uint64_t{1} << (square & 63);
+        const uint64_t restBit = uint64_t{1} << ((square - 52) & 63);
+        return {onTrack ? trackBit : 0, onTrack ? 0 : restBit};
     }
 };
 
 inline void RulesState::lift(int player, int square) {
     const int left = --count[square];
-    if (left == 0) {
-        owner[square] = -1;
-        setHeld(player, square, false);
-    } else if (left == 1 && square < 52) {
-        trackStacked &= ~(uint64_t{1} << square);
-    }
+    const Bits bits = BitsOf(square);
+    const uint64_t emptied = uint64_t{0} - uint64_t{left == 0};
+    owner[square] = left == 0 ? int8_t{-1} : owner[square];
+    trackHeld[player] &= ~(bits.track & emptied);
+    restHeld[player] &= ~(bits.rest & emptied);
+    trackStacked &= ~(bits.track & (uint64_t{0} - uint64_t{left == 1}));
 }
 
 inline RulesState::Captured RulesState::place(int player, int square) {
     Captured captured;
     const int holder = owner[square];
-    if (holder != -1 && holder != player && count[square] >= 1) {
+    const Bits bits = BitsOf(square);
+    if ((holder != -1) & (holder != player) & (count[square] >= 1)) {
         for (int k = 0; k < 4; ++k) {
             if (squareOf(holder, position[holder][k]) == square) {
                 captured = {holder, k};
@@ -114,16 +122,16 @@ inline RulesState::Captured RulesState::place(int player, int square) {
         position[holder][k] = static_cast<uint8_t>(yard);
         count[yard] = 1;
         owner[yard] = static_cast<int8_t>(holder);
-        setHeld(holder, yard, true);
-        setHeld(holder, square, false);
+        restHeld[holder] |= BitsOf(yard).rest;
+        trackHeld[holder] &= ~bits.track;
+        restHeld[holder] &= ~bits.rest;
         count[square] = 0;
     }
     const int now = ++count[square];
     owner[square] = static_cast<int8_t>(player);
-    setHeld(player, square, true);
-    if (now == 2 && square < 52) {
-        trackStacked |= uint64_t{1} << square;
-    }
+    trackHeld[player] |= bits.track;
+    restHeld[player] |= bits.rest;
+    trackStacked |= bits.track & (uint64_t{0} - uint64_t{now == 2});
     return captured;
 }
 

@@ -71,8 +71,7 @@ public:
         if (throws.face[0] == 6 && throws.face[2] == 0 && last) {
             return Reach(state, player).sixThen(x);
         }
-        const MoveList moves(state, player, throws);
-        return moves.empty() ? 0 : moves[(*this)(state, player, throws, moves)];
+        return listed(state, player, throws);
     }
 
     // The score of one move (for tests and for players that weigh moves otherwise).
@@ -94,6 +93,9 @@ private:
             state.trackHeld[0] | state.trackHeld[1] | state.trackHeld[2] | state.trackHeld[3];
         return PlayerView::Rotated(state.trackStacked & (track ^ state.trackHeld[player]), player);
     }
+
+    // The move chosen from the list of the throws (0 when there is none).
+    MoveList::Move listed(const RulesState& state, int player, const Throws& throws) const;
 
     // One throw x (1..5): the pieces on the path that may move x, in piece order.
     static MoveList::Move Single(const RulesState& state, int player, int x);
