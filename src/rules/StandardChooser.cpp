@@ -3,6 +3,11 @@
 
 namespace ruvo {
 
+// Kept out of line, as the list path below: a six comes in one turn of six.
+MoveList::Move StandardChooser::SixThen(const RulesState& state, int player, int x) {
+    return Reach(state, player).sixThen(x);
+}
+
 // Kept out of line: the throws that need the list are few, and the turns that need none do
 // not carry its space.
 MoveList::Move StandardChooser::listed(const RulesState& state, int player,

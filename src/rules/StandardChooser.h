@@ -69,7 +69,7 @@ public:
             return Single(state, player, x);
         }
         if (throws.face[0] == 6 && throws.face[2] == 0 && last) {
-            return Reach(state, player).sixThen(x);
+            return SixThen(state, player, x);
         }
         return listed(state, player, throws);
     }
@@ -93,6 +93,9 @@ private:
             state.trackHeld[0] | state.trackHeld[1] | state.trackHeld[2] | state.trackHeld[3];
         return PlayerView::Rotated(state.trackStacked & (track ^ state.trackHeld[player]), player);
     }
+
+    // A six, then x (1..5).
+    static MoveList::Move SixThen(const RulesState& state, int player, int x);
 
     // The move chosen from the list of the throws (0 when there is none).
     MoveList::Move listed(const RulesState& state, int player, const Throws& throws) const;
@@ -218,17 +221,24 @@ private:
             const unsigned rests = may(x);
             const unsigned sums = may(6 + x);
             const Scorer scorer(state_, player_);
-            int six[4];
-            int rest[4];
-            for (int k = 0; k < 4; ++k) {
-                six[k] = (sixes >> k) & 1 ? scored(scorer, k, 6) : Never;
-                rest[k] = (rests >> k) & 1 ? scored(scorer, k, x) : Never;
+            int leave[4];
+            for (unsigned left = sixes | rests | sums; left != 0; left &= left - 1) {
+                const int k = std::countr_zero(left);
+                leave[k] = scorer.leave(state_.position[player_][k]);
             }
-            int bestScore = Unset;
+            int rest[4];
+            for (unsigned left = rests; left != 0; left &= left - 1) {
+                const int k = std::countr_zero(left);
+                rest[k] = leave[k] + scorer.land(offset_[k] + x);
+            }
+            int bestScore = Never;
             MoveList::Move best = 0;
-            for (int a = 0; a < 4; ++a) {
-                for (int b = 0; b < 4; ++b) {
-                    const int score = a == b ? Never : six[a] + rest[b];
+            for (unsigned left = sixes; left != 0; left &= left - 1) {
+                const int a = std::countr_zero(left);
+                const int six = leave[a] + scorer.land(offset_[a] + 6);
+                for (unsigned others = rests & ~(1u << a); others != 0; others &= others - 1) {
+                    const int b = std::countr_zero(others);
+                    const int score = six + rest[b];
                     best = score > bestScore
                                ? (MoveList::Move(6) << (8 * a)) | (MoveList::Move(x) << (8 * b))
                                : best;
@@ -237,16 +247,15 @@ private:
             }
             for (unsigned left = sums; left != 0; left &= left - 1) {
                 const int k = std::countr_zero(left);
-                const int score = scored(scorer, k, 6 + x);
+                const int score = leave[k] + scorer.land(offset_[k] + 6 + x);
                 best = score > bestScore ? MoveList::Move(6 + x) << (8 * k) : best;
                 bestScore = score > bestScore ? score : bestScore;
             }
             return best;
         }
 
-        // Far below any move's score, even added to a real score; Unset lies between.
+        // Below any move's score.
         static constexpr int Never = -(1 << 20);
-        static constexpr int Unset = Never / 2;
 
     private:
         // Per position: a piece's offset (see above).
@@ -269,10 +278,6 @@ private:
             return pieces;
         }
 
-        int scored(const Scorer& scorer, int k, int m) const {
-            return scorer.leave(state_.position[player_][k]) + scorer.land(offset_[k] + m);
-        }
-
         const RulesState& state_;
         int player_;
         int offset_[4];
@@ -293,6 +298,9 @@ inline MoveList::Move StandardChooser::Single(const RulesState& state, int playe
     }
     if (pieces == 0) {
         return 0;
+    }
+    if ((pieces & (pieces - 1)) == 0) { // the only move
+        return MoveList::Move(x) << (8 * std::countr_zero(pieces));
     }
     const Scorer scorer(state, player);
     int bestScore = Reach::Never;
