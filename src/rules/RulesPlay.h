@@ -73,8 +73,7 @@ public:
             const int now = ++counts[face];
             // The most thrown face, the lowest on a tie (a count of 0 never leads).
             const int most = counts[best];
-            const bool leads =
-                (face != best) & ((now > most) | (best == 0) | ((now == most) & (face < best)));
+            const bool leads = (now * 8 - face > most * 8 - best) | (best == 0);
             best ^= (face ^ best) & -static_cast<int>(leads);
         }
         state.frequentFace[player] = static_cast<uint8_t>(best);

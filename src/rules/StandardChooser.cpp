@@ -3,9 +3,10 @@
 
 namespace ruvo {
 
-// Kept out of line, as the list path below: a six comes in one turn of six.
-MoveList::Move StandardChooser::SixThen(const RulesState& state, int player, int x) {
-    return Reach(state, player).sixThen(x);
+// Kept out of line, as the list path below: sixes come in one turn of six.
+MoveList::Move StandardChooser::Sixes(const RulesState& state, int player, int sixes, int x) {
+    const Reach reach(state, player);
+    return sixes == 1 ? reach.sixThen(x) : reach.twoSixesThen(x);
 }
 
 // Kept out of line: the throws that need the list are few, and the turns that need none do

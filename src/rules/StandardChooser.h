@@ -60,7 +60,7 @@ public:
     }
 
     // The move the table picks for the player's throws, found without listing the moves first
-    // for a single throw and for a six and a throw: the move operator() picks from
+    // for the throws of a turn ((x), (6, x), (6, 6, x)): the move operator() picks from
     // MoveList(state, player, throws), or 0 when that list is empty.
     MoveList::Move bestMove(const RulesState& state, int player, const Throws& throws) const {
         const int x = throws.face[throws.face[1] == 0 ? 0 : (throws.face[2] == 0 ? 1 : 2)];
@@ -68,8 +68,8 @@ public:
         if (throws.face[1] == 0 && last) {
             return Single(state, player, x);
         }
-        if (throws.face[0] == 6 && throws.face[2] == 0 && last) {
-            return SixThen(state, player, x);
+        if (throws.face[0] == 6 && (throws.face[2] == 0 || throws.face[1] == 6) && last) {
+            return Sixes(state, player, throws.face[2] == 0 ? 1 : 2, x);
         }
         return listed(state, player, throws);
     }
@@ -94,8 +94,8 @@ private:
         return PlayerView::Rotated(state.trackStacked & (track ^ state.trackHeld[player]), player);
     }
 
-    // A six, then x (1..5).
-    static MoveList::Move SixThen(const RulesState& state, int player, int x);
+    // One or two sixes, then x (1..5).
+    static MoveList::Move Sixes(const RulesState& state, int player, int sixes, int x);
 
     // The move chosen from the list of the throws (0 when there is none).
     MoveList::Move listed(const RulesState& state, int player, const Throws& throws) const;
@@ -250,6 +250,70 @@ private:
                 const int score = leave[k] + scorer.land(offset_[k] + 6 + x);
                 best = score > bestScore ? MoveList::Move(6 + x) << (8 * k) : best;
                 bestScore = score > bestScore ? score : bestScore;
+            }
+            return best;
+        }
+
+        // Two sixes, then x (1..5): the sixes on two pieces and x on a third, 12 + x on one,
+        // 12 on one and x on another, then 6 on one and 6 + x on another.
+        MoveList::Move twoSixesThen(int x) const {
+            const unsigned sixes = may(6);
+            const unsigned rests = may(x);
+            const unsigned twelves = may(12);
+            const unsigned sixRests = may(6 + x);
+            const unsigned sums = may(12 + x);
+            const Scorer scorer(state_, player_);
+            int leave[4];
+            int six[4];
+            int rest[4];
+            int sixRest[4];
+            for (unsigned left = sixes | rests | twelves | sixRests | sums; left != 0;
+                 left &= left - 1) {
+                const int k = std::countr_zero(left);
+                leave[k] = scorer.leave(state_.position[player_][k]);
+                six[k] = leave[k] + scorer.land(offset_[k] + 6);
+                rest[k] = leave[k] + scorer.land(offset_[k] + x);
+                sixRest[k] = leave[k] + scorer.land(offset_[k] + 6 + x);
+            }
+            int bestScore = Never;
+            MoveList::Move best = 0;
+            const auto consider = [&](int score, MoveList::Move move) {
+                best = score > bestScore ? move : best;
+                bestScore = score > bestScore ? score : bestScore;
+            };
+            using Move = MoveList::Move;
+            for (unsigned left = sixes; left != 0; left &= left - 1) {
+                const int a = std::countr_zero(left);
+                for (unsigned seconds = sixes & ~((2u << a) - 1); seconds != 0;
+                     seconds &= seconds - 1) {
+                    const int b = std::countr_zero(seconds);
+                    for (unsigned others = rests & ~(1u << a) & ~(1u << b); others != 0;
+                         others &= others - 1) {
+                        const int c = std::countr_zero(others);
+                        consider(six[a] + six[b] + rest[c], (Move(6) << (8 * a)) |
+                                                                (Move(6) << (8 * b)) |
+                                                                (Move(x) << (8 * c)));
+                    }
+                }
+            }
+            for (unsigned left = sums; left != 0; left &= left - 1) {
+                const int k = std::countr_zero(left);
+                consider(leave[k] + scorer.land(offset_[k] + 12 + x), Move(12 + x) << (8 * k));
+            }
+            for (unsigned left = twelves; left != 0; left &= left - 1) {
+                const int a = std::countr_zero(left);
+                const int twelve = leave[a] + scorer.land(offset_[a] + 12);
+                for (unsigned others = rests & ~(1u << a); others != 0; others &= others - 1) {
+                    const int b = std::countr_zero(others);
+                    consider(twelve + rest[b], (Move(12) << (8 * a)) | (Move(x) << (8 * b)));
+                }
+            }
+            for (unsigned left = sixes; left != 0; left &= left - 1) {
+                const int a = std::countr_zero(left);
+                for (unsigned others = sixRests & ~(1u << a); others != 0; others &= others - 1) {
+                    const int b = std::countr_zero(others);
+                    consider(six[a] + sixRest[b], (Move(6) << (8 * a)) | (Move(6 + x) << (8 * b)));
+                }
             }
             return best;
         }
