@@ -2,17 +2,13 @@
 # The window program: the Qt side of the game as the library ruvo_ui, and the executable ruvo.
 # Included from the top-level CMakeLists after Qt has been found, with AUTOMOC on.
 
-file(GLOB RUVO_UI_SOURCES CONFIGURE_DEPENDS
-    ${CMAKE_SOURCE_DIR}/src/engine/qt/*.cpp
-    ${CMAKE_SOURCE_DIR}/src/board/qt/*.cpp
-    ${CMAKE_SOURCE_DIR}/src/files/qt/*.cpp
-    ${CMAKE_SOURCE_DIR}/src/players/qt/*.cpp
-    ${CMAKE_SOURCE_DIR}/src/windows/qt/*.cpp)
+file(GLOB RUVO_UI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/window/*.cpp)
+list(REMOVE_ITEM RUVO_UI_SOURCES ${CMAKE_SOURCE_DIR}/src/window/main.cpp)
 add_library(ruvo_ui STATIC ${RUVO_UI_SOURCES})
 target_include_directories(ruvo_ui PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(ruvo_ui PUBLIC ruvo_core ruvo_listctl Qt6::Widgets Qt6::Multimedia)
+target_link_libraries(ruvo_ui PUBLIC ruvo_game ruvo_listctl Qt6::Widgets Qt6::Multimedia)
 
-add_executable(ruvo ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+add_executable(ruvo ${CMAKE_SOURCE_DIR}/src/window/main.cpp)
 target_link_libraries(ruvo PRIVATE ruvo_ui)
 set_target_properties(ruvo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -3,13 +3,13 @@
 // with computer players and dice seeded from the bytes. The board must agree with itself after
 // every round, the load must accept exactly what the reader accepts, and the game must end
 // within a bound on rounds: a game that goes on is reported as endless, with its board.
-#include "board/BoardAudit.h"
 #include "cli/HeadlessHost.h"
-#include "engine/Game.h"
-#include "engine/RandomDice.h"
 #include "files/FileError.h"
 #include "files/SavedGameFile.h"
 #include "files/SettingsFile.h"
+#include "game/BoardAudit.h"
+#include "game/Game.h"
+#include "game/RandomDice.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader: it must either refuse them with a FileError or
 // return settings the game can start with.
-#include "board/BoardGeometry.h"
 #include "files/FileError.h"
 #include "files/SettingsFile.h"
 #include "files/SquareRecordCheck.h"
+#include "rules/BoardGeometry.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,11 +8,11 @@
 //                   [--batch B] [--drop TENTHS] [--risk PERCENT] [--scale PIPS]
 //                   [--win TENTHS] [--confidence TENTHS]
 #include "cli/HeadlessHost.h"
-#include "engine/Game.h"
-#include "engine/RandomDice.h"
 #include "files/SettingsFile.h"
-#include "moves/ComputerLevel.h"
-#include "moves/ComputerLevels.h"
+#include "game/ComputerLevel.h"
+#include "game/ComputerLevels.h"
+#include "game/Game.h"
+#include "game/RandomDice.h"
 
 #include <algorithm>
 #include <atomic>

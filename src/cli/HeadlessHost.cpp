@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HeadlessHost.h"
 
-#include "engine/Game.h"
+#include "game/Game.h"
 
 namespace ruvo {
 

@@ -2,7 +2,7 @@
 #pragma once
 // The host of a game played without a window: no waits, no sound, questions answered by rule,
 // log lines written to a stream when asked for.
-#include "engine/GameHost.h"
+#include "game/GameHost.h"
 
 #include <array>
 #include <functional>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/MovesCommand.h"
 
-#include "board/BoardState.h"
 #include "cli/NumberList.h"
 #include "cli/UsageError.h"
-#include "engine/TurnMoves.h"
-#include "moves/ComputerLevels.h"
-#include "moves/MoveDecision.h"
-#include "moves/StrongPlayer.h"
+#include "game/BoardState.h"
+#include "game/ComputerLevels.h"
+#include "game/MoveDecision.h"
+#include "game/StrongPlayer.h"
+#include "game/TurnMoves.h"
 #include "rules/RulesState.h"
 
 #include <iomanip>

@@ -2,9 +2,9 @@
 #include "cli/PlayRun.h"
 
 #include "cli/LogObserver.h"
-#include "engine/ScriptedDice.h"
-#include "engine/Text.h"
 #include "files/SavedGameFile.h"
+#include "files/Text.h"
+#include "game/ScriptedDice.h"
 #include "rules/RulesPlay.h"
 #include "rules/SeededDice.h"
 #include "rules/StandardChooser.h"

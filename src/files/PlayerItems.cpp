@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/PlayerItems.h"
 
-#include "engine/Text.h"
 #include "files/FileError.h"
+#include "files/Text.h"
 
 namespace ruvo {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/SavedGameFile.h"
 
-#include "board/BoardGeometry.h"
-#include "engine/Text.h"
 #include "files/DelimitedReader.h"
 #include "files/DelimitedWriter.h"
 #include "files/DiskFile.h"
 #include "files/PlayerItems.h"
 #include "files/SquareRecordCheck.h"
+#include "files/Text.h"
+#include "rules/BoardGeometry.h"
 
 #include <algorithm>
 

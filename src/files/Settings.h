@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the settings file gives the game at start-up: the user's settings and the board data.
-#include "board/BoardGeometry.h"
+#include "rules/BoardGeometry.h"
 
 #include <array>
 #include <cstdint>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/SettingsFile.h"
 
-#include "engine/Text.h"
 #include "files/DelimitedReader.h"
 #include "files/DelimitedWriter.h"
 #include "files/DiskFile.h"
 #include "files/FileError.h"
 #include "files/PlayerItems.h"
 #include "files/SquareRecordCheck.h"
+#include "files/Text.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/SquareRecordCheck.h"
 
-#include "board/BoardGeometry.h"
-#include "engine/Text.h"
+#include "files/Text.h"
+#include "rules/BoardGeometry.h"
 
 #include <array>
 

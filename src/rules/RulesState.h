@@ -13,7 +13,7 @@
 //   RulesPlay      a computer turn as one call, and playing a game on for N rounds or to its
 //                  end, with any dice stream, any chooser and an optional observer
 // Nothing here allocates, calls a virtual function or builds a string.
-#include "board/BoardGeometry.h"
+#include "rules/BoardGeometry.h"
 
 #include <array>
 #include <cstdint>

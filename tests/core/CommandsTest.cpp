@@ -7,8 +7,8 @@
 #include "GameFixture.h"
 
 #include "cli/CliApp.h"
-#include "engine/Text.h"
 #include "files/SavedGameFile.h"
+#include "files/Text.h"
 
 #include <random>
 #include <sstream>

@@ -2,11 +2,11 @@
 // The computer levels: their names, the Easy and Strong choices (always a listed move, the same
 // for the same position, throws and seed whatever the thread count), the rollouts' rules, and
 // ruvo-cli's --computer for play and moves.
-#include "moves/ComputerLevels.h"
+#include "game/ComputerLevels.h"
 #include "cli/CliApp.h"
-#include "engine/TurnMoves.h"
-#include "moves/MoveDecision.h"
-#include "moves/RolloutSimulator.h"
+#include "game/MoveDecision.h"
+#include "game/RolloutSimulator.h"
+#include "game/TurnMoves.h"
 
 #include <gtest/gtest.h>
 

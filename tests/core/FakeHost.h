@@ -2,7 +2,7 @@
 #pragma once
 // A host for the game in tests: records what the game shows, plays and asks, and answers its
 // questions, menus and file choosers from scripted queues.
-#include "engine/GameHost.h"
+#include "game/GameHost.h"
 
 #include <deque>
 #include <functional>

@@ -3,11 +3,11 @@
 // A game on the default board with a recording host and dice drawn from a scripted queue.
 #include "FakeHost.h"
 
-#include "board/BoardState.h"
-#include "engine/DiceSource.h"
-#include "engine/Game.h"
-#include "engine/TurnMoves.h"
 #include "files/SettingsFile.h"
+#include "game/BoardState.h"
+#include "game/DiceSource.h"
+#include "game/Game.h"
+#include "game/TurnMoves.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // owners, the square records and what each square shows must agree, and no piece is lost.
 #include "GameFixture.h"
 
-#include "board/BoardAudit.h"
+#include "game/BoardAudit.h"
 
 #include "cli/HeadlessHost.h"
-#include "engine/RandomDice.h"
-#include "engine/Text.h"
+#include "files/Text.h"
+#include "game/RandomDice.h"
 
 #include <algorithm>
 

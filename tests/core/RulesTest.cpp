@@ -3,10 +3,10 @@
 // record's copy of it, blocks, yards, the exact count home, captures and the computer's weights;
 // on random boards the list and the choice against their plain definitions; the dice; whole
 // seeded games with the board checked after every move.
-#include "board/BoardState.h"
-#include "engine/ScriptedDice.h"
-#include "engine/Text.h"
-#include "engine/TurnMoves.h"
+#include "files/Text.h"
+#include "game/BoardState.h"
+#include "game/ScriptedDice.h"
+#include "game/TurnMoves.h"
 #include "rules/RulesPlay.h"
 #include "rules/SeededDice.h"
 #include "rules/StandardChooser.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/SavedGameFile.h"
 
-#include "board/BoardGeometry.h"
-#include "engine/Text.h"
 #include "files/FileError.h"
 #include "files/SettingsFile.h"
+#include "files/Text.h"
+#include "rules/BoardGeometry.h"
 
 #include "FileTestSupport.h"
 

@@ -4,7 +4,7 @@
 // pause and a person's previewed move.
 #include "GameFixture.h"
 
-#include "engine/ScreenReaderText.h"
+#include "game/ScreenReaderText.h"
 
 namespace ruvo::test {
 namespace {

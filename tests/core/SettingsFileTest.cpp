@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/SettingsFile.h"
 
-#include "board/BoardGeometry.h"
-#include "engine/Text.h"
 #include "files/FileError.h"
+#include "files/Text.h"
+#include "rules/BoardGeometry.h"
 
 #include "FileTestSupport.h"
 

@@ -3,7 +3,7 @@
 // the end of the game, persons' prompts and paused players.
 #include "GameFixture.h"
 
-#include "engine/Text.h"
+#include "files/Text.h"
 
 namespace ruvo::test {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: its texts, and the ways it closes (OK, Esc, a click on the credit text)
 // and does not (other keys, clicks elsewhere).
-#include "windows/qt/AboutForm.h"
+#include "window/AboutForm.h"
 
 #include <QKeyEvent>
 #include <QLabel>

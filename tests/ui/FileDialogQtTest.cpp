@@ -3,7 +3,7 @@
 // (mode, title, filter, folder, default name), "" on cancel, the chosen path otherwise, no
 // overwrite question and no extension of its own, so that the game's extension rule applies
 // once, to what it returns.
-#include "files/qt/FileDialogQt.h"
+#include "window/FileDialogQt.h"
 #include "files/OpenSave.h"
 
 #include <QApplication>

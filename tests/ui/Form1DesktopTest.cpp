@@ -7,9 +7,9 @@
 // display.
 #include "Form1TestSupport.h"
 
-#include "engine/qt/UnfinishedGameWatch.h"
-#include "engine/qt/WindowDialogs.h"
 #include "files/SavedGameFile.h"
+#include "window/UnfinishedGameWatch.h"
+#include "window/WindowDialogs.h"
 
 #include <QMessageBox>
 #include <QProcess>

@@ -4,8 +4,8 @@
 // the window goes on answering.
 #include "Form1TestSupport.h"
 
-#include "players/qt/LevelMenu.h"
-#include "players/qt/LevelPreferences.h"
+#include "window/LevelMenu.h"
+#include "window/LevelPreferences.h"
 
 #include <QAction>
 #include <QSettings>

@@ -4,7 +4,7 @@
 // and the menus; and settings files that cannot be used.
 #include "Form1TestSupport.h"
 
-#include "files/qt/UserFolders.h"
+#include "window/UserFolders.h"
 
 #include <QScreen>
 

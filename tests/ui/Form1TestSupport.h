@@ -13,11 +13,11 @@
 // - StartedForm builds a window with those two, starts it up and shows it (active, when keys
 //   are to reach it); StartedFormWith takes dialogs of the test's own, such as real menus.
 // - A runtime folder is set, when the run names none, before the application starts.
-#include "board/qt/BoxControl.h"
-#include "board/qt/DieImage.h"
-#include "engine/qt/Form1.h"
-#include "engine/qt/ModalDialogs.h"
 #include "listctl/qt/UserControl1.h"
+#include "window/BoxControl.h"
+#include "window/DieImage.h"
+#include "window/Form1.h"
+#include "window/ModalDialogs.h"
 
 #include <QAction>
 #include <QDir>

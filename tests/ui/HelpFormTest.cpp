@@ -3,9 +3,9 @@
 // the window becomes active, Exit ending the modal show and keeping the window for the next HELP
 // with its size, place and history, the close box unloading it, the resize rule, a missing page,
 // and the shipped page's own links.
-#include "windows/qt/HelpForm.h"
+#include "window/HelpForm.h"
 
-#include "engine/qt/WindowDialogs.h"
+#include "window/WindowDialogs.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player's pool, watched on a machine without an audio output: there an effect that
 // was asked to play stays playing, so every request still sounding can be seen.
-#include "engine/qt/SoundPlayer.h"
+#include "window/SoundPlayer.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
