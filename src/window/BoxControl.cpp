@@ -144,13 +144,14 @@ void BoxControl::paintEvent(QPaintEvent*) {
         }
     }
 
-    // A raised border: light on the top and left, dark on the bottom and right.
-    painter.setPen(QColor(255, 255, 255, 150));
-    painter.drawLine(0, 0, width() - 1, 0);
-    painter.drawLine(0, 0, 0, height() - 1);
-    painter.setPen(QColor(0, 0, 0, 120));
-    painter.drawLine(0, height() - 1, width() - 1, height() - 1);
-    painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    // A raised border: light on the top and left, dark on the bottom and right. Filled, so
+    // that on a scaled screen each edge covers its whole row of pixels, the last ones too.
+    const QColor light(255, 255, 255, 150);
+    const QColor dark(0, 0, 0, 120);
+    painter.fillRect(QRectF(0, 0, width(), 1), light);
+    painter.fillRect(QRectF(0, 1, 1, height() - 1), light);
+    painter.fillRect(QRectF(0, height() - 1, width(), 1), dark);
+    painter.fillRect(QRectF(width() - 1, 0, 1, height() - 1), dark);
 
     // The focus mark: a dashed frame, black over white so that it shows on every colour.
     if (hasFocus()) {

@@ -3,9 +3,10 @@
 // present size, and every text of every control fits that control whole, from the smallest
 // window to a 4K screen, at the screen scales this run was given (QT_SCALE_FACTOR, or the dpr of
 // the screens below). The right button on the moves log cycles its four font sizes, each fitting
-// the log's rows.
+// the log's rows. The boxes' borders reach their edges at every scale.
 #include "Form1TestSupport.h"
 
+#include <QImage>
 #include <QScreen>
 #include <QTemporaryFile>
 
@@ -28,6 +29,7 @@ class Form1LayoutTest : public QObject {
 private slots:
     void everyTextFitsAtEverySizeAndScreen();
     void rightButtonCyclesLogFontSizesThatFitTheRows();
+    void boxBordersReachTheirEdgesAtEveryScale();
 
 private:
     // Every fault of the window as it is laid out now, "" when none.
@@ -186,6 +188,28 @@ void Form1LayoutTest::rightButtonCyclesLogFontSizesThatFitTheRows() {
     QCOMPARE(sizes, QList<double>({11, 14, 17, 8}));
     QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(10, 5));
     QCOMPARE(log->FontSize(), 8.0);
+}
+
+void Form1LayoutTest::boxBordersReachTheirEdgesAtEveryScale() {
+    BoxControl box(0);
+    const QColor back(0, 0, 155);
+    box.setbackcolor(back);
+    box.resize(37, 37);
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        const int side = qRound(37 * scale);
+        QImage image(side, side, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(scale);
+        box.render(&image);
+        // Light above and on the left, dark below and on the right, on the outermost pixels.
+        const int mid = side / 2;
+        const QString where = QStringLiteral("scale %1").arg(scale);
+        QVERIFY2(QColor(image.pixel(mid, 0)).lightness() > back.lightness(), qPrintable(where));
+        QVERIFY2(QColor(image.pixel(0, mid)).lightness() > back.lightness(), qPrintable(where));
+        QVERIFY2(QColor(image.pixel(mid, side - 1)).lightness() < back.lightness(),
+                 qPrintable(where));
+        QVERIFY2(QColor(image.pixel(side - 1, mid)).lightness() < back.lightness(),
+                 qPrintable(where));
+    }
 }
 
 int main(int argc, char* argv[]) {
