@@ -9,7 +9,7 @@ namespace ruvo {
 
 MoveDecision MoveDecision::Of(const GameState& state, int player, uint64_t gameSeed) {
     MoveDecision decision;
-    decision.position = RolloutPosition::Of(state);
+    decision.position = RulesOf(state);
     decision.player = player;
     decision.moves = state.PossibleMoves;
     decision.moveCount = state.PossibleMoveCount;

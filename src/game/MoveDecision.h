@@ -4,7 +4,7 @@
 // another thread: the position, the possible-moves list, the distinct candidates among it, the
 // weight table's choice and the seed of the player's own random stream for this choice.
 #include "game/GameState.h"
-#include "game/RolloutPosition.h"
+#include "game/TurnMoves.h"
 
 #include <cstdint>
 #include <vector>
