@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file chooser of the saved-game dialogs, driven as a user drives it: the dialog's inputs
-// (mode, title, filter, folder, default name), "" on cancel, the chosen path otherwise, no
-// overwrite question and no extension of its own, so that the game's extension rule applies
-// once, to what it returns.
+// The file chooser of the saved-game dialogs, driven as a user drives it: "" on cancel, the
+// chosen path otherwise, no overwrite question and no extension of its own.
 #include "window/FileDialogQt.h"
-#include "files/OpenSave.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -20,6 +17,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 using namespace std::string_literals;
 using ruvo::FileDialogRequest;
@@ -71,22 +69,21 @@ private slots:
     }
 
     void cancelGivesAnEmptyPath() {
-        for (const bool save : {false, true}) {
+        // Cancel on either dialog, and Escape as a user cancels.
+        const std::function<void(QFileDialog*)> reject = [](QFileDialog* d) { d->reject(); };
+        const std::function<void(QFileDialog*)> escape = [](QFileDialog* d) {
+            QTest::keyClick(d, Qt::Key_Escape);
+        };
+        for (const auto& [save, answer] :
+             {std::pair{false, reject}, std::pair{true, reject}, std::pair{false, escape}}) {
             Seen seen;
-            const std::string path = run(
-                {save, "Select file", GameFilter, "", dir.path().toStdString() + "/"},
-                [](QFileDialog* dialog) { dialog->reject(); }, seen);
+            const std::string path =
+                run({save, "Select file", GameFilter, "", dir.path().toStdString() + "/"}, answer,
+                    seen);
             QVERIFY(seen.found);
             QVERIFY(!seen.messageBoxShown);
             QCOMPARE(path, ""s);
         }
-        // Escape, as a user cancels.
-        Seen seen;
-        const std::string path = run(
-            {false, "Select file", GameFilter, "", dir.path().toStdString() + "/"},
-            [](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }, seen);
-        QVERIFY(seen.found);
-        QCOMPARE(path, ""s);
     }
 
     void openShowsTheRequestAndGivesTheChosenPathEvenANewOne() {
@@ -118,34 +115,23 @@ private slots:
     }
 
     void saveGivesTheTypedNameUnchangedWithoutAsking() {
-        // A folder with a dot in its name, holding a saved game already.
+        // A folder with a dot in its name, holding a saved game already: the dialog adds no
+        // extension of its own and asks nothing before overwriting.
         QVERIFY(QDir(dir.path()).mkdir("my.games"));
         const QDir folder(dir.filePath("my.games"));
         QFile existing(folder.filePath("old.ruv"));
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
-
-        // The dialog returns the typed name as it is; the game's rule then gives the saved name.
-        const struct {
-            const char* typed;
-            const char* saved;
-        } cases[] = {{"save1", "save1.ruv"},
-                     {"game.txt", "game.ruv"},
-                     {"GAME.RUV", "GAME.ruv"},
-                     {"old.ruv", "old.ruv"}};
-        for (const auto& c : cases) {
+        for (const char* typed : {"save1", "game.txt", "old.ruv"}) {
             Seen seen;
             const std::string chosen = run(
                 {true, "Select file to Save Ruvo Game", GameFilter, "",
                  folder.path().toStdString() + "/"},
-                [&c](QFileDialog* d) { typeAndAccept(d, c.typed); }, seen);
-            QVERIFY(seen.found);
+                [typed](QFileDialog* d) { typeAndAccept(d, typed); }, seen);
             QCOMPARE(seen.mode, QFileDialog::AcceptSave);
             QCOMPARE(seen.title, QString("Select file to Save Ruvo Game"));
-            QVERIFY2(!seen.messageBoxShown, c.typed);
-            QCOMPARE(chosen, QFile::encodeName(folder.filePath(c.typed)).toStdString());
-            QCOMPARE(ruvo::OpenSave::ForcedExtension(chosen, GameFilter),
-                     QFile::encodeName(folder.filePath(c.saved)).toStdString());
+            QVERIFY2(!seen.messageBoxShown, typed);
+            QCOMPARE(chosen, QFile::encodeName(folder.filePath(typed)).toStdString());
         }
     }
 
