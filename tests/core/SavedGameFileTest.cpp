@@ -67,12 +67,9 @@ SavedGame ParseBytes(const std::string& bytes) {
     return SavedGameFile::Parse("game.ruv", bytes);
 }
 
+// The written form holds every field and square record.
 void ExpectSameGame(const SavedGame& a, const SavedGame& b) {
     EXPECT_EQ(SavedGameFile::Format(a), SavedGameFile::Format(b));
-    ASSERT_EQ(a.Squares.size(), b.Squares.size());
-    for (size_t i = 0; i < a.Squares.size(); ++i) {
-        EXPECT_EQ(a.Squares[i].Record, b.Squares[i].Record);
-    }
 }
 
 TEST(SavedGameFile, FreshFourPlayerGameIsTwentyFiveLines) {

@@ -227,22 +227,15 @@ TEST(SettingsFile, SaveKeepsTheOldBytesInTheScratchCopyAndWritesCrLfLines) {
 
 TEST(SettingsFile, SaveLeavesAFileItCannotRewriteAlone) {
     test::TempFolder folder;
-    const std::string missing = folder.File("ruvo.cfg");
-    ExpectFault(
-        [&] {
-            SettingsFile::Save(missing, 20, 1, {"H", "C", "C", "C"}, {1, 1, 1, 1}, {});
-        },
-        0, "cannot be opened");
-    EXPECT_FALSE(std::filesystem::exists(missing));
-
-    const std::string shortFile = folder.File("short.cfg");
-    test::WriteBytes(shortFile, "\"Speed Factor\",20,1\r\n\"Player Type\",\"H\"\r\n");
-    ExpectFault(
-        [&] {
-            SettingsFile::Save(shortFile, 20, 1, {"H", "C", "C", "C"}, {1, 1, 1, 1}, {});
-        },
-        3, "fewer than four lines");
-    EXPECT_EQ(test::ReadBytes(shortFile), "\"Speed Factor\",20,1\r\n\"Player Type\",\"H\"\r\n");
+    const auto save = [](const std::string& path) {
+        return [path] { SettingsFile::Save(path, 20, 1, {"H", "C", "C", "C"}, {1, 1, 1, 1}, {}); };
+    };
+    ExpectFault(save(folder.File("ruvo.cfg")), 0, "cannot be opened");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("ruvo.cfg")));
+    const std::string shortBytes = "\"Speed Factor\",20,1\r\n\"Player Type\",\"H\"\r\n";
+    test::WriteBytes(folder.File("short.cfg"), shortBytes);
+    ExpectFault(save(folder.File("short.cfg")), 3, "fewer than four lines");
+    EXPECT_EQ(test::ReadBytes(folder.File("short.cfg")), shortBytes);
 }
 
 } // namespace
