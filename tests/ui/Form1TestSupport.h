@@ -1,18 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Helpers shared by the main window tests.
-//
-// - ScriptedDialogs answers the window's modal interactions from a script and records them:
-//   messages, Yes/No questions (answers queued, or a function deciding), popup menus (the
-//   caption of the item to pick, with the captions and enabled states the menu had when it
-//   opened), file choosers, help and about.
-// - TestDice gives queued draws first, then draws from a seeded generator.
-// - Sandbox makes a temporary folder holding a copy of the default ruvo.cfg the current
-//   directory, with its first four lines set as a test wants them; it is also the home folder
-//   (with its configuration and data folders) while the test runs.
-// - StartedForm builds a window with those two, starts it up and shows it (active, when keys
-//   are to reach it); StartedFormWith takes dialogs of the test's own, such as real menus.
-// - A runtime folder is set, when the run names none, before the application starts.
+// Helpers shared by the main window tests: scripted dialogs that record what was shown, test
+// dice, a sandbox home holding a copy of ruvo.cfg, and a started window built from them.
 #include "listctl/qt/UserControl1.h"
 #include "window/BoxControl.h"
 #include "window/DieImage.h"
@@ -67,11 +56,7 @@ public:
         if (answerer) {
             return answerer(prompt);
         }
-        const bool answer = answers.empty() || answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
-        return answer;
+        return answers.empty() || Take(answers);
     }
     QAction* popupMenu(QMenu* menu, const QPoint&) override {
         MenuShown shown{menu->title(), {}, {}};
@@ -83,8 +68,7 @@ public:
         if (menuPicks.empty()) {
             return nullptr;
         }
-        const QString pick = menuPicks.front();
-        menuPicks.pop_front();
+        const QString pick = Take(menuPicks);
         for (QAction* item : menu->actions()) {
             if (!item->isSeparator() && item->text() == pick && item->isEnabled()) {
                 return item;
@@ -93,14 +77,16 @@ public:
         return nullptr;
     }
     std::string chooseFile(QWidget*, const ruvo::FileDialogRequest&) override {
-        const std::string file = files.empty() ? std::string() : files.front();
-        if (!files.empty()) {
-            files.pop_front();
-        }
-        return file;
+        return files.empty() ? std::string() : Take(files);
     }
     void showHelp(QWidget*, const QString& helpPagePath) override { helpShown << helpPagePath; }
     void showAbout(QWidget*) override { ++aboutShown; }
+
+    template <typename T> static T Take(std::deque<T>& queue) {
+        T first = queue.front();
+        queue.pop_front();
+        return first;
+    }
 };
 
 class TestDice : public ruvo::DiceSource {
@@ -108,12 +94,8 @@ public:
     explicit TestDice(std::vector<int> first = {}, unsigned seed = 7)
         : queued_(first.begin(), first.end()), generator_(seed) {}
     int draw() override {
-        if (!queued_.empty()) {
-            const int value = queued_.front();
-            queued_.pop_front();
-            return value;
-        }
-        return std::uniform_int_distribution<int>(1, 6)(generator_);
+        return queued_.empty() ? std::uniform_int_distribution<int>(1, 6)(generator_)
+                               : ScriptedDialogs::Take(queued_);
     }
 
 private:
@@ -131,11 +113,9 @@ struct UserSettings {
 
     QByteArray lines() const {
         auto list = [](const QString& flags, bool quoted) {
-            QStringList items;
-            for (const QChar c : flags) {
-                items << (quoted ? QStringLiteral("\"%1\"").arg(c) : QString(c));
-            }
-            return items.join(QLatin1Char(','));
+            const QString q = quoted ? QStringLiteral("\"") : QString();
+            return q + QStringList(flags.split(QString(), Qt::SkipEmptyParts)).join(q + ',' + q) +
+                   q;
         };
         return QStringLiteral("\"Speed Factor\",%1,%2\r\n\"Player Type\",%3\r\n"
                               "\"Player Enabled\",%4\r\n\"Player Pause\",%5\r\n")
@@ -206,16 +186,14 @@ inline void PersonAgainstComputers(Sandbox& sandbox) {
 // A started, shown window with scripted dialogs and test dice.
 template <typename Dialogs = ScriptedDialogs> struct StartedFormWith {
     Dialogs* dialogs = nullptr;
-    TestDice* dice = nullptr;
     std::unique_ptr<Form1> form;
     std::unique_ptr<QSignalSpy> sounds;
 
     explicit StartedFormWith(std::vector<int> draws = {}) {
         auto scripted = std::make_unique<Dialogs>();
-        auto testDice = std::make_unique<TestDice>(std::move(draws));
         dialogs = scripted.get();
-        dice = testDice.get();
-        form = std::make_unique<Form1>(std::move(scripted), std::move(testDice));
+        form = std::make_unique<Form1>(std::move(scripted),
+                                       std::make_unique<TestDice>(std::move(draws)));
         sounds = std::make_unique<QSignalSpy>(form.get(), &Form1::soundPlayed);
     }
     // Started and shown; active too when asked, so that keys reach it.
