@@ -50,17 +50,15 @@ Throws Thrown(int d1, int d2 = 0, int d3 = 0) {
     return throws;
 }
 
-Amounts AmountsOf(const MoveList& moves) {
+// The amounts each piece moves by, entry by entry.
+Amounts List(const RulesState& state, int player, const Throws& throws) {
+    const MoveList moves(state, player, throws);
     Amounts amounts;
     for (int n = 0; n < moves.size(); ++n) {
         amounts.push_back({MoveList::amount(moves[n], 0), MoveList::amount(moves[n], 1),
                            MoveList::amount(moves[n], 2), MoveList::amount(moves[n], 3)});
     }
     return amounts;
-}
-
-Amounts List(const RulesState& state, int player, const Throws& throws) {
-    return AmountsOf(MoveList(state, player, throws));
 }
 
 // The game's record of a board with its throws prepared: list, choice and options.
