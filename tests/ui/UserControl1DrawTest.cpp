@@ -68,8 +68,7 @@ private slots:
     }
 
     void onlyThePageInViewIsDrawnUntilTopIndexMovesIt() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addRows(list, 1, 30);
         QCOMPARE(list.height(), 10 * RowPx + 2);
         QCOMPARE(rowIds(shot(list), 10), range(1, 10));
@@ -86,8 +85,7 @@ private slots:
     }
 
     void topIndexTheListCannotShowChangesNothing() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addRows(list, 1, 6);
         QSignalSpy changes(&list, &UserControl1::PropertyChanged);
         list.setTopIndex(-1); // fewer rows than a page
@@ -103,8 +101,7 @@ private slots:
     }
 
     void gridLinesInvertTheBackgroundUnderThem() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         const QColor background = list.BackColor();
         addRows(list, 1, 2);
         QCOMPARE(shot(list).pixelColor(120, RowPx - 2), background);
@@ -123,8 +120,7 @@ private slots:
     }
 
     void markingInvertsARowAndMarkingAgainRestoresIt() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.setGridLines(true);
         const QColor background = list.BackColor();
         addRows(list, 1, 5);
@@ -151,8 +147,7 @@ private slots:
     }
 
     void showItemScrollsTheLeastNeeded() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.setGridLines(true);
         addRows(list, 1, 40);
         list.ShowItem(24); // row 25 becomes the last row of the page
@@ -165,8 +160,7 @@ private slots:
     }
 
     void frameSurroundsTheRows() {
-        UserControl1 list;
-        setUp(list, 4);
+        ShownList list(4);
         list.setBorderStyle(1);
         addRows(list, 1, 2);
         const QImage image = shot(list);
@@ -180,8 +174,7 @@ private slots:
     }
 
     void toolTipShowsRowsCutOffAtTheRightEdge() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.Additem(QStringLiteral("short"));
         list.Additem(QString(80, QLatin1Char('W')));
         QWidget* area = surface(list);
@@ -198,8 +191,7 @@ private slots:
     }
 
     void largerFontKeepsRowsInTheirPlaces() {
-        UserControl1 list;
-        setUp(list, 5);
+        ShownList list(5);
         addRows(list, 1, 3);
         list.setFontSize(17);
         const QImage image = shot(list);
@@ -242,8 +234,7 @@ private slots:
     }
 
     void aNewRowIsAnnouncedAndMarkedRowsFollowed() {
-        UserControl1 list;
-        setUp(list, 4);
+        ShownList list(4);
         list.Additem(QStringLiteral("NEW GAME"));
         QAccessibleInterface* log = QAccessible::queryAccessibleInterface(surface(list));
         heard.clear();

@@ -32,8 +32,7 @@ class UserControl1HiDpiTest : public QObject {
 private slots:
     void rowsAreDrawnAtDeviceResolution() {
         QVERIFY(doubledScreen);
-        UserControl1 list;
-        setUp(list, 4);
+        ShownList list(4);
         list.setGridLines(true);
         list.Additem(QStringLiteral("Move piece 1 by 6"), 0, -1, QString(), QColor(0, 0, 128));
         list.Additem(blocks(), 0, -1, QString(), rowColor(2));

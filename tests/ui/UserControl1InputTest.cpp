@@ -38,8 +38,7 @@ class UserControl1InputTest : public QObject {
 
 private slots:
     void releasingAButtonOverARowChoosesAndMarksIt() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.setGridLines(true);
         addNamedRows(list, 30);
         list.setTopIndex(-1);
@@ -59,8 +58,7 @@ private slots:
     }
 
     void releasesAwayFromRowsOrOnADisabledListDoNothing() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addNamedRows(list, 3);
         QSignalSpy ups(&list, &UserControl1::MouseUp);
         QTest::mouseClick(surface(list), Qt::LeftButton, {}, QPoint(30, 4 * RowPx + 4));
@@ -72,8 +70,7 @@ private slots:
     }
 
     void upAndDownMarkThenScroll() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.setGridLines(true);
         addNamedRows(list, 30);
         QWidget* area = surface(list);
@@ -101,8 +98,7 @@ private slots:
     }
 
     void enterChoosesTheTopRowAndOtherKeysAreRaised() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addNamedRows(list, 20);
         list.setTopIndex(4);
         QSignalSpy downs(&list, &UserControl1::KeyDown);
@@ -127,8 +123,7 @@ private slots:
     }
 
     void dropDownOpensChoosesAndCloses() {
-        UserControl1 list;
-        setUp(list, 5);
+        ShownList list(5);
         list.setMode(1);
         addNamedRows(list, 12);
         const int closedHeight = list.height();
@@ -159,8 +154,7 @@ private slots:
     }
 
     void typingInTheEditBoxBringsTheFirstMatchIntoView() {
-        UserControl1 list;
-        setUp(list, 5);
+        ShownList list(5);
         list.setMode(1);
         addNamedRows(list, 12);
         QSignalSpy downs(&list, &UserControl1::KeyDown);
@@ -175,8 +169,7 @@ private slots:
     }
 
     void mouseMovesAreRaisedInTwips() {
-        UserControl1 list;
-        setUp(list, 5);
+        ShownList list(5);
         addNamedRows(list, 2);
         QSignalSpy moves(&list, &UserControl1::MouseMove);
         QTest::mouseMove(surface(list), QPoint(10, 12));
@@ -191,8 +184,7 @@ private slots:
     }
 
     void listIndexMayOnlyBeSetWhileRunning() {
-        UserControl1 list;
-        setUp(list, 5);
+        ShownList list(5);
         addNamedRows(list, 8);
         list.setListIndex(6);
         QCOMPARE(list.ListIndex(), 6);

@@ -26,8 +26,7 @@ class UserControl1StoreTest : public QObject {
 
 private slots:
     void appendsAndInsertsInDisplayOrder() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.Additem(blocks(), -1, -1, QString(), rowColor(1)); // -1 on an empty list appends
         addRows(list, 2, 3);
         list.Additem(blocks(), -1, -1, QString(), rowColor(9));
@@ -39,8 +38,7 @@ private slots:
     }
 
     void colourComesFromTheRowBeforeOrTheControl() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.setforecolor(QColor(0, 128, 0));
         list.Additem(blocks());
         list.Additem(blocks());
@@ -54,8 +52,7 @@ private slots:
     }
 
     void pictureComesFromTheRowBeforeOrIsTheFirst() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         list.setBackColor(Qt::white); // pictures are combined with the background by AND
         list.setDrawStyle(1);
         list.setPictureList(
@@ -75,8 +72,7 @@ private slots:
     }
 
     void removingRowsRedrawsThePageAndAnEmptyListHides() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addRows(list, 1, 5);
         list.RemoveItem(1);
         list.RemoveItem(7); // outside the list
@@ -100,8 +96,7 @@ private slots:
     }
 
     void clearEmptiesTheListAndTheNextRowIsRowOne() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addRows(list, 1, 30);
         list.setTopIndex(-1);
         list.Clear();
@@ -114,8 +109,7 @@ private slots:
     }
 
     void itemDataIsANumberKeptWithTheRow() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addRows(list, 1, 3);
         QCOMPARE(list.GetItemData(0), std::optional<double>(0.0));
         list.SetItemData(-1, 7); // the row added last
@@ -134,8 +128,7 @@ private slots:
     }
 
     void updatesChangeWhatTheRowShows() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addRows(list, 1, 3);
         list.UpdateForeColor(1, rowColor(20));
         list.UpdateText(2, blocks(12));
@@ -159,8 +152,7 @@ private slots:
     }
 
     void sortComparesCharacterCodesThenTheOtherFields() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addTexts(list, {"b", "B", "a", "Z", "same", "same"});
         list.SetItemData(4, 9);
         list.SetItemData(5, 1);
@@ -171,8 +163,7 @@ private slots:
     }
 
     void sortRedrawsTheSamePage() {
-        UserControl1 list;
-        setUp(list, 3);
+        ShownList list(3);
         for (int id = 1; id <= 6; ++id)
             list.Additem(QString(id, QChar(0x2588)), 0, -1, QString(), rowColor(id));
         list.setTopIndex(2);
@@ -181,8 +172,7 @@ private slots:
     }
 
     void sortsLongListsWithManyEqualRows() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         QRandomGenerator random(7);
         for (int i = 0; i < 3000; ++i)
             list.Additem(QStringLiteral("row %1").arg(random.bounded(40)));
@@ -196,8 +186,7 @@ private slots:
     }
 
     void findsWithWildcards() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addTexts(list, {"Dice throw : 6", "Move piece 1 by 6", "NEW GAME", "Move piece 4 by 2"});
         // The number of the first row found, counted from 1; 0 when none. Case matters with 1.
         const struct {
@@ -213,8 +202,7 @@ private slots:
     }
 
     void findStartsAtTheGivenRowInEitherDirection() {
-        UserControl1 list;
-        setUp(list, 10);
+        ShownList list(10);
         addTexts(list, {"a1", "b", "a2", "a3", "c"});
         QCOMPARE(list.Find(0, 1, "a*"), std::optional<int>(3));
         QCOMPARE(list.Find(1, 0, "a*"), std::optional<int>(4));

@@ -35,6 +35,11 @@ inline void setUp(UserControl1& list, int rows) {
     list.show();
 }
 
+// The same, made and set up in one go.
+struct ShownList : UserControl1 {
+    explicit ShownList(int rows) { setUp(*this, rows); }
+};
+
 inline void addRows(UserControl1& list, int first, int last) {
     for (int id = first; id <= last; ++id)
         list.Additem(blocks(), 0, -1, QString(), rowColor(id));
