@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ruvo-cli: the exact output of "moves", and "play" with its options, files and errors.
+#include "CliRun.h"
 #include "FileTestSupport.h"
 
 #include "Version.h"
@@ -17,22 +18,6 @@
 
 namespace ruvo::test {
 namespace {
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args, const std::string& programFolder = "") {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = CliApp::Run(args, out, err, programFolder);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
 
 const std::string Config = RUVO_SOURCE_DIR "/data/ruvo.cfg";
 

@@ -3,15 +3,14 @@
 // removing players; and requests made while a game runs: a restart or a load chosen during a
 // wait happens as soon as the running step ends, every removed player's pieces leave the board,
 // and a loaded game never keeps the pieces of a player who is not taking part.
+#include "CliRun.h"
 #include "FileTestSupport.h"
 #include "GameFixture.h"
 
-#include "cli/CliApp.h"
 #include "files/SavedGameFile.h"
 #include "files/Text.h"
 
 #include <random>
-#include <sstream>
 
 namespace ruvo::test {
 namespace {
@@ -21,25 +20,6 @@ protected:
     TempFolder folder;
 
     std::string file(const std::string& name) const { return folder.File(name); }
-    // Stops the game at the top of the first round where done() holds.
-    void stopWhen(std::function<bool()> done) {
-        host.onProcessEvents = [this, done = std::move(done)] {
-            if (done()) {
-                game.requestStop();
-            }
-        };
-    }
-    void stopAtTurn(int turn) {
-        stopWhen([this, turn] { return state.TurnCount >= turn; });
-    }
-    // A person to move with the given throws, as the driver leaves it.
-    void personToMove(int player, int first, int second = 0) {
-        state.CurrentPlayer = static_cast<int16_t>(player);
-        setThrows(first, second);
-        PrepareTurnMoves(state, player);
-        game.driver().setWaitingForPerson(true);
-        forgetHostRecords();
-    }
     // Runs action once, during the first wait of the game.
     void duringFirstWait(std::function<void()> action) {
         host.onWait = [action = std::move(action), done = false](long) mutable {
@@ -215,48 +195,39 @@ TEST_F(CommandsTest, ALoadedGameGoesOnFromItsPositions) {
     state.PlayerPaused[3] = 1;
     SavedGameFile::Write(file("saved.ruv"), game.savedGame());
 
-    // A fresh program loads it.
-    FakeHost otherHost;
-    QueueDice otherDice;
-    Game other(otherHost, otherDice);
-    Settings settings = DefaultSettings();
-    settings.PlayerType = {"H", "H", "H", "H"};
-    other.startUp(settings);
-    otherHost.chosenFiles = {file("saved.ruv")};
-    otherHost.commandWords = {"LOADGAME"};
-    otherDice.add({3});
-    otherHost.onProcessEvents = [&] {
-        if (other.state().TurnCount == 1) {
-            other.requestStop();
-        }
-    };
-    other.clickStart();
-    const GameState& loaded = other.state();
-    EXPECT_EQ(otherHost.fileRequests[0].title, "Select file to Load Ruvo Game");
-    EXPECT_FALSE(otherHost.fileRequests[0].save);
-    EXPECT_EQ(otherHost.log[0].text, "GAME LOADED FROM " + file("saved.ruv"));
-    EXPECT_EQ(otherHost.messages[0], "Start loaded game ?");
-    EXPECT_EQ(loaded.AwaitingStart, 1);
-    EXPECT_EQ(loaded.PieceSquares, state.PieceSquares);
-    EXPECT_EQ(loaded.SquareCount, state.SquareCount);
-    EXPECT_EQ(loaded.SquareOwner, state.SquareOwner);
+    // The same program started again loads it.
+    const GameState saved = state;
+    startUp("HHHH");
+    forgetHostRecords();
+    host.chosenFiles = {file("saved.ruv")};
+    host.commandWords = {"LOADGAME"};
+    dice.add({3});
+    stopAtTurn(1);
+    game.clickStart();
+    EXPECT_EQ(host.fileRequests[0].title, "Select file to Load Ruvo Game");
+    EXPECT_FALSE(host.fileRequests[0].save);
+    EXPECT_EQ(host.log[0].text, "GAME LOADED FROM " + file("saved.ruv"));
+    EXPECT_EQ(host.messages[0], "Start loaded game ?");
+    EXPECT_EQ(state.AwaitingStart, 1);
+    EXPECT_EQ(state.PieceSquares, saved.PieceSquares);
+    EXPECT_EQ(state.SquareCount, saved.SquareCount);
+    EXPECT_EQ(state.SquareOwner, saved.SquareOwner);
     for (int s = 0; s < SquareTotal; ++s) {
-        if (state.SquareOwner[s] != -1) {
-            EXPECT_EQ(loaded.Piece[s].Tag, state.Piece[s].Tag) << "square " << s;
+        if (saved.SquareOwner[s] != -1) {
+            EXPECT_EQ(state.Piece[s].Tag, saved.Piece[s].Tag) << "square " << s;
             // A loaded yard piece shows its number as a placed piece does, with a space.
-            EXPECT_EQ(Trim(loaded.Piece[s].caption), Trim(state.Piece[s].caption))
-                << "square " << s;
+            EXPECT_EQ(Trim(state.Piece[s].caption), Trim(saved.Piece[s].caption)) << "square " << s;
         }
     }
-    EXPECT_EQ(loaded.PlayerType[0], "C");
-    EXPECT_EQ(loaded.PlayerCount, 3);
-    EXPECT_EQ(loaded.PlayerInfo[2].caption, "NOT PLAYING");
-    EXPECT_EQ(loaded.PlayerInfo[0].caption, "PLAYING");
-    EXPECT_FALSE(loaded.Piece[84].visible);
-    EXPECT_EQ(loaded.PlayerPaused[3], 1);
+    EXPECT_EQ(state.PlayerType[0], "C");
+    EXPECT_EQ(state.PlayerCount, 3);
+    EXPECT_EQ(state.PlayerInfo[2].caption, "NOT PLAYING");
+    EXPECT_EQ(state.PlayerInfo[0].caption, "PLAYING");
+    EXPECT_FALSE(state.Piece[84].visible);
+    EXPECT_EQ(state.PlayerPaused[3], 1);
     // The driver went on with the player after the saved one; player 3 is not playing.
-    EXPECT_EQ(loaded.CurrentPlayer, 2);
-    EXPECT_EQ(otherHost.sounds.front(), "Shsh-dot.wav");
+    EXPECT_EQ(state.CurrentPlayer, 2);
+    EXPECT_EQ(host.sounds.front(), "Shsh-dot.wav");
 }
 
 TEST_F(CommandsTest, APersonSavedWithAPauseLoadsWithout) {
@@ -526,13 +497,10 @@ TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
         << "still running after " << state.TurnCount << " turns";
 
     // The command-line tool plays such a file to its end too.
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = CliApp::Run({"play", "--config", RUVO_SOURCE_DIR "/data/ruvo.cfg", "--seed",
-                                    "3", "--turns", "4000", "--load", file("absent.ruv")},
-                                   out, err, "");
-    EXPECT_EQ(status, 0) << err.str();
-    EXPECT_NE(out.str().find("# games 1\n"), std::string::npos) << out.str();
+    const CliRun cli = Cli({"play", "--config", RUVO_SOURCE_DIR "/data/ruvo.cfg", "--seed", "3",
+                            "--turns", "4000", "--load", file("absent.ruv")});
+    EXPECT_EQ(cli.status, 0) << cli.err;
+    EXPECT_NE(cli.out.find("# games 1\n"), std::string::npos) << cli.out;
 }
 
 TEST_F(CommandsTest, ARemovalStillPendingLeavesALoadedGameAlone) {

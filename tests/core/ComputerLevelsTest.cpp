@@ -3,7 +3,7 @@
 // for the same position, throws and seed whatever the thread count), the rollouts' rules, and
 // ruvo-cli's --computer for play and moves.
 #include "game/ComputerLevels.h"
-#include "cli/CliApp.h"
+#include "CliRun.h"
 #include "game/MoveDecision.h"
 #include "game/RolloutSimulator.h"
 #include "game/TurnMoves.h"
@@ -173,19 +173,6 @@ TEST(RolloutRules, CaptureHomePlacesAndRisk) {
     EXPECT_EQ(simulator.outcome(0, {}).place, 1.0);
     EXPECT_EQ(simulator.outcome(0, {}).win, 1.0);
     EXPECT_EQ(simulator.outcome(1, {}).place, 3.0); // ties with players 2 and 3 share
-}
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = CliApp::Run(args, out, err, "");
-    return {status, out.str(), err.str()};
 }
 
 // The output up to the summary lines that hold times (the thinking times come last).

@@ -4,6 +4,7 @@
 // questions, menus and file choosers from scripted queues.
 #include "game/GameHost.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -33,8 +34,6 @@ public:
     std::string commandLineText;
     Rgb commandLineColor = 0;
     std::vector<std::pair<std::string, Rgb>> prompts; // text and colour of every prompt shown
-    int focusRequests = 0;
-    int clears = 0;
     int settingsSaved = 0;
     int programEnded = 0;
     std::string helpShown;
@@ -45,10 +44,7 @@ public:
     void addLogLine(const std::string& text, int paletteEntry) override {
         log.push_back({text, paletteEntry});
     }
-    void clearLog() override {
-        log.clear();
-        ++clears;
-    }
+    void clearLog() override { log.clear(); }
     void processEvents() override {
         if (onProcessEvents) {
             onProcessEvents();
@@ -78,7 +74,7 @@ public:
         }
     }
     void setCommandLineColor(Rgb color) override { commandLineColor = color; }
-    void focusCommandLine() override { ++focusRequests; }
+    void focusCommandLine() override {}
     std::string popupCommandMenu() override { return take(commandWords); }
     std::string popupPlayerMenu(const PlayerMenu& menu) override {
         playerMenus.push_back(menu);
@@ -94,29 +90,21 @@ public:
     void saveSettings() override { ++settingsSaved; }
     void endProgram() override { ++programEnded; }
 
-    // Log lines with the given text.
-    int logged(const std::string& text) const {
-        int count = 0;
-        for (const LogEntry& entry : log) {
-            count += entry.text == text ? 1 : 0;
-        }
-        return count;
+    // Log lines with the given text; sounds played of the given file.
+    long logged(const std::string& text) const {
+        return std::count_if(log.begin(), log.end(),
+                             [&](const LogEntry& e) { return e.text == text; });
     }
-    int played(const std::string& sound) const {
-        int count = 0;
-        for (const std::string& name : sounds) {
-            count += name == sound ? 1 : 0;
-        }
-        return count;
+    long played(const std::string& sound) const {
+        return std::count(sounds.begin(), sounds.end(), sound);
     }
 
 private:
     static std::string take(std::deque<std::string>& queue) {
-        if (queue.empty()) {
-            return "";
+        std::string value = queue.empty() ? "" : queue.front();
+        if (!queue.empty()) {
+            queue.pop_front();
         }
-        std::string value = queue.front();
-        queue.pop_front();
         return value;
     }
 };

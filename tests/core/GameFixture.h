@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -68,6 +69,31 @@ protected:
     void setThrows(int first, int second = 0, int third = 0) {
         state.DiceThrow = {0, static_cast<int16_t>(first), static_cast<int16_t>(second),
                            static_cast<int16_t>(third)};
+    }
+
+    // Stops the game at the top of the first round where done() holds.
+    void stopWhen(std::function<bool()> done) {
+        host.onProcessEvents = [this, done = std::move(done)] {
+            if (done()) {
+                game.requestStop();
+            }
+        };
+    }
+    void stopAtTurn(int turn) {
+        stopWhen([this, turn] { return state.TurnCount >= turn; });
+    }
+
+    // Makes the current player a person waiting to spend the given throws, shown on its dice.
+    void personToMove(int player, int first, int second = 0, int third = 0) {
+        state.CurrentPlayer = static_cast<int16_t>(player);
+        setThrows(first, second, third);
+        const int values[3] = {first, second, third};
+        for (int i = 0; i < 3; ++i) {
+            state.DiceNum[3 * player + i] = values[i] == 0 ? "" : std::to_string(values[i]);
+        }
+        PrepareTurnMoves(state, player);
+        game.driver().setWaitingForPerson(true);
+        forgetHostRecords();
     }
 
     void forgetHostRecords() {

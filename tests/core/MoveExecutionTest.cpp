@@ -6,24 +6,7 @@
 namespace ruvo::test {
 namespace {
 
-class MoveExecutionTest : public GameFixture {
-protected:
-    // Makes the current player a person waiting to spend the given throws.
-    void personToMove(int player, int first, int second = 0, int third = 0) {
-        state.CurrentPlayer = static_cast<int16_t>(player);
-        setThrows(first, second, third);
-        const int values[3] = {first, second, third};
-        for (int i = 0; i < 3; ++i) {
-            state.DiceNum[3 * player + i] = values[i] == 0 ? "" : std::to_string(values[i]);
-        }
-        PrepareTurnMoves(state, player);
-        game.driver().setWaitingForPerson(true);
-        forgetHostRecords();
-    }
-    void stopAtNextRound() {
-        host.onProcessEvents = [this] { game.requestStop(); };
-    }
-};
+using MoveExecutionTest = GameFixture;
 
 TEST_F(MoveExecutionTest, OpeningOntoALoneOpponentCapturesIt) {
     startUp();
@@ -131,7 +114,7 @@ TEST_F(MoveExecutionTest, APersonWithSixAndThreeMovesTwiceOrOnceWithTheSum) {
     EXPECT_EQ(PieceOptionText(state.PieceOptions[1][1]), "03,23");
 
     // The last throw ends the turn and the driver goes on.
-    stopAtNextRound();
+    stopWhen([] { return true; });
     game.commandLineEnter("2,3");
     EXPECT_EQ(PiecePosition(state, 0, 1), 23);
     EXPECT_FALSE(game.waitingForPerson());
@@ -142,7 +125,7 @@ TEST_F(MoveExecutionTest, ASumOfBothThrowsEndsTheTurnAtOnce) {
     place(0, 0, 10);
     place(0, 1, 20);
     personToMove(0, 6, 3);
-    stopAtNextRound();
+    stopWhen([] { return true; });
     game.commandLineEnter(" 1 = 9 ");
     EXPECT_EQ(host.log[0].text, "Move piece 1 by 9");
     EXPECT_EQ(PiecePosition(state, 0, 0), 19);
@@ -227,7 +210,7 @@ TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMove) {
     state.DiceHead[2].caption = "move by";
     game.diceHeadMouseUp(2, 1); // any click on a computer's label clears it
     EXPECT_EQ(state.DiceHead[2].caption, "");
-    stopAtNextRound();
+    stopWhen([] { return true; });
     game.diceHeadMouseUp(0, 2);
     EXPECT_EQ(host.log[0].text, "Auto move piece 1 by 4");
     EXPECT_FALSE(game.waitingForPerson());

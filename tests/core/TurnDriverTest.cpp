@@ -10,14 +10,6 @@ namespace {
 
 class TurnDriverTest : public GameFixture {
 protected:
-    // Stops the game at the top of the round where TurnCount reaches turns.
-    void stopAtTurn(int turns) {
-        host.onProcessEvents = [this, turns] {
-            if (state.TurnCount >= turns) {
-                game.requestStop();
-            }
-        };
-    }
     std::vector<int> palettes() const {
         std::vector<int> result;
         for (const auto& entry : host.log) {
@@ -139,14 +131,19 @@ TEST_F(TurnDriverTest, APlayerFinishesAtTheStartOfItsNextTurnAndTheLastIsNamed) 
 }
 
 TEST_F(TurnDriverTest, APersonIsPromptedAfterThePacingWaitOnlyWithSeveralMoves) {
-    startUp("HCCC");
-    game.speedChanged(20); // a pace of 10 half-seconds
-    place(0, 0, 10);
-    forgetHostRecords();
-    dice.add({4});
-    game.StartOrRestart();
-    EXPECT_TRUE(host.waits.empty()) << "one move: no pacing wait before the prompt";
-    ASSERT_EQ(host.prompts.size(), 1u);
+    for (const bool several : {true, false}) {
+        startUp("HCCC");
+        game.speedChanged(20); // a pace of 10 half-seconds
+        place(0, 0, 10);
+        if (several) {
+            place(0, 1, 20);
+        }
+        forgetHostRecords();
+        dice.add({4});
+        game.StartOrRestart();
+        EXPECT_EQ(host.waits, several ? std::vector<long>{10} : std::vector<long>{});
+        ASSERT_EQ(host.prompts.size(), 1u);
+    }
     EXPECT_EQ(host.prompts[0].first, ">Take your turn (enter piece#=moveby)");
     EXPECT_EQ(host.prompts[0].second, state.PlayerColor[0]);
     EXPECT_TRUE(game.waitingForPerson());
@@ -155,28 +152,12 @@ TEST_F(TurnDriverTest, APersonIsPromptedAfterThePacingWaitOnlyWithSeveralMoves) 
     // The person's typed move ends the turn; the computers go on until the stop.
     dice.add({3, 3, 3});
     forgetHostRecords();
-    host.onProcessEvents = [this] {
-        if (state.CurrentPlayer == 3) {
-            game.requestStop();
-        }
-    };
+    stopWhen([this] { return state.CurrentPlayer == 3; });
     game.commandLineEnter("1");
     EXPECT_FALSE(game.waitingForPerson());
     EXPECT_EQ(host.log[0].text, "Move piece 1 by 4");
     EXPECT_EQ(PiecePosition(state, 0, 0), 14);
     EXPECT_EQ(host.logged("No move"), 3);
-}
-
-TEST_F(TurnDriverTest, SeveralMovesWaitThePaceBeforeThePrompt) {
-    startUp("HCCC");
-    game.speedChanged(20);
-    place(0, 0, 10);
-    place(0, 1, 20);
-    forgetHostRecords();
-    dice.add({4});
-    game.StartOrRestart();
-    EXPECT_EQ(host.waits, (std::vector<long>{10}));
-    EXPECT_EQ(host.prompts.size(), 1u);
 }
 
 TEST_F(TurnDriverTest, SingleMovesArePlayedForAPersonWhenAutomatic) {
