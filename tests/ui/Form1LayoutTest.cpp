@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window at any size: it can be resized and maximised, everything is laid out from its
-// present size, and every text of every control fits that control whole, from the smallest
-// window to a 4K screen, at the screen scales this run was given (QT_SCALE_FACTOR, or the dpr of
-// the screens below). The right button on the moves log cycles its four font sizes, each fitting
-// the log's rows. The boxes' borders reach their edges at every scale.
+// The main window at any size and screen scale: resizable, laid out from its present size, every
+// text fitting its control whole; the log's font sizes; box borders at every scale.
 #include "Form1TestSupport.h"
 
 #include <QImage>
@@ -16,10 +13,6 @@ namespace {
 
 // What a frame's caption needs beside its text, as the window allows for it.
 constexpr int TitleAllowance = Form1::GroupTitleAllowance;
-
-QString Fault(const QString& where, const QString& what) {
-    return where + QStringLiteral(": ") + what;
-}
 
 } // namespace
 
@@ -38,20 +31,22 @@ private:
 
 QStringList Form1LayoutTest::faults(Form1& form) const {
     QStringList found;
-    const QString size = QStringLiteral("%1x%2").arg(form.width()).arg(form.height());
+    const QString size = QStringLiteral("%1x%2 ").arg(form.width()).arg(form.height());
+    const auto Fault = [&](const QString& where, const QString& what) {
+        return size + where + QStringLiteral(": ") + what;
+    };
     const auto wide = [&](QWidget* widget, const QFont& font, const QString& text, int room) {
         const int needed = QFontMetrics(font).horizontalAdvance(text);
         if (needed > room) {
             found << Fault(
-                size + QStringLiteral(" ") + widget->objectName(),
+                widget->objectName(),
                 QStringLiteral("'%1' needs %2 px, has %3").arg(text).arg(needed).arg(room));
         }
     };
     const auto inside = [&](QWidget* widget) {
         const QRect where(widget->mapTo(&form, QPoint(0, 0)), widget->size());
         if (widget->isVisible() && !form.rect().contains(where)) {
-            found << Fault(size + QStringLiteral(" ") + widget->objectName(),
-                           QStringLiteral("runs off the window"));
+            found << Fault(widget->objectName(), QStringLiteral("runs off the window"));
         }
     };
     // In proportion: no caption nor the speed slider far lower than the window's texts.
@@ -59,7 +54,7 @@ QStringList Form1LayoutTest::faults(Form1& form) const {
     const auto small = [&](QWidget* widget, int height) {
         if (height * 3 < textHeight * 2) {
             found << Fault(
-                size + QStringLiteral(" ") + widget->objectName(),
+                widget->objectName(),
                 QStringLiteral("%1 px high beside texts of %2 px").arg(height).arg(textHeight));
         }
     };
@@ -76,16 +71,15 @@ QStringList Form1LayoutTest::faults(Form1& form) const {
             wide(head, head->font(), caption, head->width());
         }
         if (QFontMetrics(head->font()).height() > head->height()) {
-            found << Fault(size + QStringLiteral(" DiceHead"), QStringLiteral("too low"));
+            found << Fault(QStringLiteral("DiceHead"), QStringLiteral("too low"));
         }
         for (int i = 0; i < 3; ++i) {
             DieImage* die = form.DiceNumx(3 * p + i);
             if (die->width() < 16 || die->height() < 16) {
-                found << Fault(size + QStringLiteral(" ") + die->objectName(),
-                               QStringLiteral("%1 px").arg(die->width()));
+                found << Fault(die->objectName(), QStringLiteral("%1 px").arg(die->width()));
             }
             if (!QRect(QPoint(0, 0), panel->size()).contains(die->geometry())) {
-                found << Fault(size + QStringLiteral(" ") + die->objectName(), "outside");
+                found << Fault(die->objectName(), "outside");
             }
         }
         BoxControl* options = form.PlayerOptions(p);
@@ -104,7 +98,7 @@ QStringList Form1LayoutTest::faults(Form1& form) const {
         wide(frame, frame->font(), frame->title(), frame->width() - TitleAllowance);
         if (first->y() < QFontMetrics(frame->font()).height()) {
             found << Fault(
-                size + QStringLiteral(" ") + frame->objectName(),
+                frame->objectName(),
                 QStringLiteral("'%1' is covered by %2").arg(frame->title(), first->objectName()));
         }
         inside(frame);
@@ -120,7 +114,7 @@ QStringList Form1LayoutTest::faults(Form1& form) const {
         QLabel* line = form.DiceCount(d);
         wide(line, line->font(), QStringLiteral("6's   99  99  99  99"), line->width());
         if (line->geometry().bottom() >= form.DiceTFrame()->height()) {
-            found << Fault(size + QStringLiteral(" ") + line->objectName(), "below its frame");
+            found << Fault(line->objectName(), "below its frame");
         }
     }
     wide(form.Commandline(), form.Commandline()->font(),
