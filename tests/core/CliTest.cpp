@@ -34,9 +34,8 @@ std::vector<std::string> Moves(const std::string& player, const std::string& thr
 std::vector<std::string> LogLines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("# ", 0) != 0) {
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with("# ")) {
             lines.push_back(line);
         }
     }

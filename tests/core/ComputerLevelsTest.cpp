@@ -137,9 +137,7 @@ TEST(ComputerChoice, EntriesWithTheSameOutcomeAreOneCandidate) {
     EXPECT_EQ(MoveDecision::Of(state, 0, 0).candidates, std::vector<int>({2}));
 }
 
-// The rollouts keep the game's rules: a capture sends the piece home to its yard, a piece
-// reaching home gives another turn, a finished player's place counts; at the cut a lone piece
-// with an opponent close behind counts part of its way as lost.
+// At the cut a lone piece with an opponent close behind counts part of its way as lost.
 TEST(RolloutRules, CaptureHomePlacesAndRisk) {
     // Player 1's piece on its start square, board square 14.
     const int layout[4][4] = {
