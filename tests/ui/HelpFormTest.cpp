@@ -274,14 +274,12 @@ private:
     QTextBrowser* browser() const { return form->findChild<QTextBrowser*>("WebBrowser1"); }
     QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
     // Back and Forward clicked: the place shown then.
-    QUrl back() {
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QUrl press(const char* name) {
+        QTest::mouseClick(button(name), Qt::LeftButton);
         return browser()->source();
     }
-    QUrl forward() {
-        QTest::mouseClick(button("Command2"), Qt::LeftButton);
-        return browser()->source();
-    }
+    QUrl back() { return press("Command1"); }
+    QUrl forward() { return press("Command2"); }
     void activate(QWidget* window) {
         window->show();
         window->activateWindow();

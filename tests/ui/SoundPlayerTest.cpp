@@ -19,95 +19,91 @@ class SoundPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyRequestSoundsOnAnEffectOfItsOwn();
-    void playedEffectsAreLetGoOnceOver();
-    void missingFileOrNoOutputStaysSilent();
-    void closingSoundIsWaitedForItsLengthOnly();
-};
+    void everyRequestSoundsOnAnEffectOfItsOwn() {
+        SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
+        player.preload({Move});
+        QCOMPARE(player.effects(Move).size(), 1);
+        QSoundEffect* loaded = player.effects(Move).constFirst();
+        QTRY_COMPARE(loaded->status(), QSoundEffect::Ready);
 
-void SoundPlayerTest::everyRequestSoundsOnAnEffectOfItsOwn() {
-    SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
-    player.preload({Move});
-    QCOMPARE(player.effects(Move).size(), 1);
-    QSoundEffect* loaded = player.effects(Move).constFirst();
-    QTRY_COMPARE(loaded->status(), QSoundEffect::Ready);
-
-    // Overlapping requests: none waits, none is dropped, none takes another's effect.
-    for (int request = 1; request <= 3; ++request) {
-        player.play(Move);
-        const QList<QSoundEffect*> effects = player.effects(Move);
-        QCOMPARE(effects.size(), request + 1);
-        QCOMPARE(effects.constFirst(), loaded);
-        for (int i = 0; i < request; ++i) {
-            QVERIFY2(effects[i]->isPlaying(), qPrintable(QStringLiteral("request %1").arg(i + 1)));
+        // Overlapping requests: none waits, none is dropped, none takes another's effect.
+        for (int request = 1; request <= 3; ++request) {
+            player.play(Move);
+            const QList<QSoundEffect*> effects = player.effects(Move);
+            QCOMPARE(effects.size(), request + 1);
+            QCOMPARE(effects.constFirst(), loaded);
+            for (int i = 0; i < request; ++i) {
+                QVERIFY2(effects[i]->isPlaying(),
+                         qPrintable(QStringLiteral("request %1").arg(i + 1)));
+            }
+            // The next request finds a loaded effect that has not played.
+            QVERIFY(!effects.constLast()->isPlaying());
+            QTRY_COMPARE(effects.constLast()->status(), QSoundEffect::Ready);
         }
-        // The next request finds a loaded effect that has not played.
-        QVERIFY(!effects.constLast()->isPlaying());
-        QTRY_COMPARE(effects.constLast()->status(), QSoundEffect::Ready);
+
+        // Beyond the most that may sound at once, only the oldest is cut short.
+        for (int request = 4; request <= SoundPlayer::MostAtOnce + 2; ++request) {
+            player.play(Move);
+        }
+        const QList<QSoundEffect*> effects = player.effects(Move);
+        QCOMPARE(effects.size(), SoundPlayer::MostAtOnce + 1);
+        QVERIFY(!effects.contains(loaded));
+        for (int i = 0; i < SoundPlayer::MostAtOnce; ++i) {
+            QVERIFY(effects[i]->isPlaying());
+        }
     }
 
-    // Beyond the most that may sound at once, only the oldest is cut short.
-    for (int request = 4; request <= SoundPlayer::MostAtOnce + 2; ++request) {
+    void playedEffectsAreLetGoOnceOver() {
+        SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
+        player.play(Move); // not loaded ahead: a fresh effect plays once loaded
         player.play(Move);
+        QList<QSoundEffect*> effects = player.effects(Move);
+        QCOMPARE(effects.size(), 3);
+        const QPointer<QSoundEffect> first = effects[0];
+        const QPointer<QSoundEffect> second = effects[1];
+        QVERIFY(first->isPlaying() && second->isPlaying());
+        // Still "playing" long after the sound's end (no output here), they go all the same.
+        QTRY_VERIFY_WITH_TIMEOUT(first.isNull() && second.isNull(), 5000);
+        QCOMPARE(player.effects(Move).size(), 1);
+        player.play(Move);
+        QVERIFY(player.effects(Move).constFirst()->isPlaying());
     }
-    const QList<QSoundEffect*> effects = player.effects(Move);
-    QCOMPARE(effects.size(), SoundPlayer::MostAtOnce + 1);
-    QVERIFY(!effects.contains(loaded));
-    for (int i = 0; i < SoundPlayer::MostAtOnce; ++i) {
-        QVERIFY(effects[i]->isPlaying());
+
+    void missingFileOrNoOutputStaysSilent() {
+        SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
+        const QString missing = QStringLiteral("nowhere.wav");
+        player.preload({missing});
+        player.play(missing);
+        player.play(missing);
+        QVERIFY(player.effects(missing).isEmpty());
+        QCOMPARE(SoundPlayer::lengthMs(Folder + QStringLiteral("/../ruvo.cfg")), 0);
+
+        // This machine has no audio output: the player made for the program plays nothing.
+        SoundPlayer detecting(Folder);
+        detecting.preload({Move});
+        detecting.play(Move);
+        QVERIFY(detecting.effects(Move).isEmpty());
     }
-}
 
-void SoundPlayerTest::playedEffectsAreLetGoOnceOver() {
-    SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
-    player.play(Move); // not loaded ahead: a fresh effect plays once loaded
-    player.play(Move);
-    QList<QSoundEffect*> effects = player.effects(Move);
-    QCOMPARE(effects.size(), 3);
-    const QPointer<QSoundEffect> first = effects[0];
-    const QPointer<QSoundEffect> second = effects[1];
-    QVERIFY(first->isPlaying() && second->isPlaying());
-    // Still "playing" long after the sound's end (no output here), they go all the same.
-    QTRY_VERIFY_WITH_TIMEOUT(first.isNull() && second.isNull(), 5000);
-    QCOMPARE(player.effects(Move).size(), 1);
-    player.play(Move);
-    QVERIFY(player.effects(Move).constFirst()->isPlaying());
-}
+    void closingSoundIsWaitedForItsLengthOnly() {
+        const QString thanks = QStringLiteral("Thanks.Wav");
+        const int length = SoundPlayer::lengthMs(Folder + QLatin1Char('/') + thanks);
+        QCOMPARE(length, 929); // 20505 samples at 22050 a second
 
-void SoundPlayerTest::missingFileOrNoOutputStaysSilent() {
-    SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
-    const QString missing = QStringLiteral("nowhere.wav");
-    player.preload({missing});
-    player.play(missing);
-    player.play(missing);
-    QVERIFY(player.effects(missing).isEmpty());
-    QCOMPARE(SoundPlayer::lengthMs(Folder + QStringLiteral("/../ruvo.cfg")), 0);
-
-    // This machine has no audio output: the player made for the program plays nothing.
-    SoundPlayer detecting(Folder);
-    detecting.preload({Move});
-    detecting.play(Move);
-    QVERIFY(detecting.effects(Move).isEmpty());
-}
-
-void SoundPlayerTest::closingSoundIsWaitedForItsLengthOnly() {
-    const QString thanks = QStringLiteral("Thanks.Wav");
-    const int length = SoundPlayer::lengthMs(Folder + QLatin1Char('/') + thanks);
-    QCOMPARE(length, 929); // 20505 samples at 22050 a second
-
-    SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
-    player.preload({thanks});
-    QTRY_COMPARE(player.effects(thanks).constFirst()->status(), QSoundEffect::Ready);
-    QElapsedTimer clock;
-    clock.start();
-    player.play(thanks);
-    player.waitUntilHeard();
-    // The effect never ends here; the wait does, once the sound has had its time.
-    QVERIFY(player.effects(thanks).constFirst()->isPlaying());
-    QVERIFY2(clock.elapsed() >= length, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY2(clock.elapsed() < length + SoundPlayer::OutputDelayMs + 2000,
-             qPrintable(QString::number(clock.elapsed())));
-}
+        SoundPlayer player(Folder, nullptr, SoundPlayer::Output::Assume);
+        player.preload({thanks});
+        QTRY_COMPARE(player.effects(thanks).constFirst()->status(), QSoundEffect::Ready);
+        QElapsedTimer clock;
+        clock.start();
+        player.play(thanks);
+        player.waitUntilHeard();
+        // The effect never ends here; the wait does, once the sound has had its time.
+        QVERIFY(player.effects(thanks).constFirst()->isPlaying());
+        QVERIFY2(clock.elapsed() >= length, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < length + SoundPlayer::OutputDelayMs + 2000,
+                 qPrintable(QString::number(clock.elapsed())));
+    }
+};
 
 QTEST_MAIN(SoundPlayerTest)
 #include "SoundPlayerTest.moc"

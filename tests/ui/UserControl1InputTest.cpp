@@ -219,11 +219,10 @@ private slots:
         QCOMPARE(bag.ReadProperty("DropDownHeight").toInt(), 3000);
         QCOMPARE(bag.ReadProperty("ForeColor").toInt(), 128);
         QCOMPARE(bag.ReadProperty("BorderStyle").toInt(), 1);
-        QVERIFY(bag.contains("Fontname"));
-        QVERIFY(bag.contains("FontSize"));
-        QVERIFY(!bag.contains("Text"));
-        QVERIFY(!bag.contains("List"));
-        QVERIFY(!bag.contains("ListIndex"));
+        for (const char* name : {"Fontname", "FontSize"})
+            QVERIFY2(bag.contains(name), name);
+        for (const char* name : {"Text", "List", "ListIndex"}) // kept while running only
+            QVERIFY2(!bag.contains(name), name);
 
         bag.WriteProperty("Text", QStringLiteral("restored"));
         bag.WriteProperty("FontSize", 30);
