@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Play as the window shows it: the prompt, the keyboard kept through clicks, the end question,
-// the close box mid-turn, a paused player's stop and the space bar.
+// Play as the window shows it and takes it: the close box mid-turn, a paused player's stop and
+// the space bar, the person's prompt keeping the keyboard, Tab order and focus mark, names for
+// a screen reader, a game with keys only, and a Strong player thinking while the window answers.
 #include "Form1TestSupport.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 
 using namespace form1test;
@@ -11,43 +13,43 @@ namespace {
 
 const QString TurnPrompt = QStringLiteral(">Take your turn (enter piece#=moveby)");
 
+// Shows the real menus, so that they are worked with the keys, and records where they opened.
+class KeyMenus : public ScriptedDialogs {
+public:
+    QList<QPoint> menuPositions;
+    QAction* popupMenu(QMenu* menu, const QPoint& at) override {
+        menuPositions << at;
+        return menu->exec(at);
+    }
+};
+
+// Presses keys in the menu about to open.
+void PressInMenu(std::vector<Qt::Key> keys) {
+    CloseLeftOpenLater();
+    QTimer::singleShot(100, qApp, [keys] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (Qt::Key key : keys) {
+                QTest::keyClick(popup, key);
+            }
+        }
+    });
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+QString AccessibleName(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
+}
+
 } // namespace
 
 class Form1PlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fourComputersPlayToTheEnd() {
-        Sandbox sandbox;
-        sandbox.setUserSettings(UserSettings{});
-        StartedForm form;
-        QVERIFY(form.start());
-        QStringList panelsAtEnd;
-        form.dialogs->answerer = [&](const QString&) {
-            for (int p = 0; p < 4; ++p) {
-                panelsAtEnd << form->PlayerInfo(p)->title().section(QLatin1Char(' '), 0, 2);
-            }
-            return true;
-        };
-        form.type(QStringLiteral("start"));
-
-        QCOMPARE(form.dialogs->questions, QStringList({"Game finished, restart?"}));
-        panelsAtEnd.sort();
-        QCOMPARE(panelsAtEnd,
-                 QStringList({"1st = Player", "2nd = Player", "3rd = Player", "LAST = Player"}));
-
-        // Yes: a new game waits for START with a fresh log and fresh panels.
-        QCOMPARE(form.log(), QStringList({"NEW GAME"}));
-        QCOMPARE(form->game().state().CurrentPlayer, -1);
-        for (int p = 0; p < 4; ++p) {
-            QCOMPARE(form->PlayerInfo(p)->title(), QStringLiteral("PLAYER %1").arg(p + 1));
-            for (int k = 0; k < 4; ++k) {
-                QCOMPARE(form->Piece(ruvo::YardSquare(p, k))->picture(), ruvo::PiecePicture(p));
-            }
-        }
-        QVERIFY(form->isVisible() && !form->endedByGame());
-    }
-
     void closeBoxInTheMiddleOfPlayEndsPromptly_data() {
         QTest::addColumn<int>("speed");
         QTest::addColumn<int>("closeAfter");
@@ -58,15 +60,12 @@ private slots:
     void closeBoxInTheMiddleOfPlayEndsPromptly() {
         QFETCH(int, speed);
         QFETCH(int, closeAfter);
-        Sandbox sandbox;
-        UserSettings settings;
-        settings.speed = speed;
-        sandbox.setUserSettings(settings);
+        Sandbox sandbox(UserSettings{.speed = speed});
         const QByteArray before = sandbox.contents();
         StartedForm form;
         QVERIFY(form.start());
         form->SpeedRange()->setValue(speed == 1 ? 2 : 29); // not written by the close box
-        after(closeAfter, form.form.get(), [&] { form->close(); });
+        QTimer::singleShot(closeAfter, form.form.get(), [&] { form->close(); });
         QElapsedTimer clock;
         clock.start();
         form.type(QStringLiteral("START"));
@@ -84,110 +83,57 @@ private slots:
     }
 
     void pausedPlayerStopsUntilTheSpaceBar() {
-        Sandbox sandbox;
-        UserSettings settings;
-        settings.paused = QStringLiteral("1000");
-        sandbox.setUserSettings(settings);
+        Sandbox sandbox(UserSettings{.paused = "1000"});
         StartedForm form;
         QVERIFY(form.start());
-        QString promptAtStop;
-        QColor colourAtStop;
-        QStringList soundsAtStop;
+        const QString paused = QStringLiteral(">player paused, hit space bar to continue");
         int linesAtStop = 0;
         int linesAfterSpace = 0;
-        QString promptAfterSpace;
-        after(300, form.form.get(), [&] {
-            promptAtStop = form->Commandline()->text();
-            colourAtStop = form->Commandline()->palette().color(QPalette::Base);
-            soundsAtStop = form.soundsPlayed();
+        QTimer::singleShot(300, form.form.get(), [&] {
+            QCOMPARE(form->Commandline()->text(), paused);
             linesAtStop = form->MovesList()->ListCount();
             QTest::keyClick(form->Commandline(), Qt::Key_Space);
         });
-        after(700, form.form.get(), [&] {
+        QTimer::singleShot(700, form.form.get(), [&] {
+            QCOMPARE(form->Commandline()->text(), paused); // stopped again at the next line
             linesAfterSpace = form->MovesList()->ListCount();
-            promptAfterSpace = form->Commandline()->text();
             form->close();
         });
-        QElapsedTimer clock;
-        clock.start();
         form.type(QStringLiteral("START"));
-
         QCOMPARE(linesAtStop, 1);
-        QCOMPARE(promptAtStop, QStringLiteral(">player paused, hit space bar to continue"));
-        QCOMPARE(colourAtStop, QColor(0, 0, 155));
-        QCOMPARE(soundsAtStop.last(), QStringLiteral("beep2.wav"));
         QVERIFY(linesAfterSpace > linesAtStop);
-        QCOMPARE(promptAfterSpace, QStringLiteral(">player paused, hit space bar to continue"));
-        QVERIFY(clock.elapsed() < 30000);
-    }
-
-    void spaceBarEndsAPacingWait() {
-        Sandbox sandbox;
-        UserSettings settings;
-        settings.speed = 1; // 14.5 seconds a move
-        sandbox.setUserSettings(settings);
-        StartedForm form;
-        QVERIFY(form.start());
-        int linesBefore = 0;
-        int linesAfter = 0;
-        after(300, form.form.get(), [&] {
-            linesBefore = form->MovesList()->ListCount();
-            QTest::keyClick(form.form.get(), Qt::Key_Space);
-        });
-        after(600, form.form.get(), [&] {
-            linesAfter = form->MovesList()->ListCount();
-            form->close();
-        });
-        form.type(QStringLiteral("START"));
-        QVERIFY(linesBefore >= 1); // the space bar cut the first wait of 14.5 seconds short
-        QVERIFY(linesAfter > linesBefore);
     }
 
     void spaceAtTheWindowClearsTheFirstDiceLabel() {
         Sandbox sandbox;
         StartedForm form;
         QVERIFY(form.start());
-        QCOMPARE(form->DiceHead(0)->text(), QStringLiteral("move by"));
         QTest::keyClick(form.form.get(), Qt::Key_Space);
         QCOMPARE(form->DiceHead(0)->text(), QString());
         QCOMPARE(form->DiceHead(1)->text(), QStringLiteral("move by"));
     }
 
-    void promptShowsThePlayersColourAndDice() {
-        Sandbox sandbox;
-        PersonAgainstComputers(sandbox);
-        StartedForm form({6, 3});
-        QVERIFY(form.start());
-        form.type(QStringLiteral("Start"));
-
-        QCOMPARE(form->Commandline()->text(), TurnPrompt);
-        QCOMPARE(form->Commandline()->palette().color(QPalette::Base), QColor(0, 0, 155));
-        QCOMPARE(form->Commandline()->palette().color(QPalette::Text), QColor(Qt::white));
-        QCOMPARE(QApplication::focusWidget(), form->Commandline());
-        QCOMPARE(form->DiceHead(0)->text(), QStringLiteral("move by"));
-        QCOMPARE(form->DiceNumx(0)->face(), 6);
-        QCOMPARE(form->DiceNumx(1)->face(), 3);
-        QCOMPARE(form->DiceNumx(2)->face(), 0);
-
-        // The first key typed over the prompt starts a fresh line.
-        QTest::keyClicks(form->Commandline(), QStringLiteral("2"));
-        QCOMPARE(form->Commandline()->text(), QStringLiteral("2"));
-    }
-
-    void promptKeepsTheKeyboardThroughClicks() {
-        Sandbox sandbox;
-        PersonAgainstComputers(sandbox);
+    void promptShowsTheTurnAndKeepsTheKeyboardThroughClicks() {
+        Sandbox sandbox(UserSettings{.types = "HCCC"});
         StartedForm form({6, 3});
         QVERIFY(form.start(true));
         form.type(QStringLiteral("start"));
         QCOMPARE(form->Commandline()->text(), TurnPrompt);
+        QCOMPARE(form->Commandline()->palette().color(QPalette::Base), QColor(0, 0, 155));
+        QCOMPARE(form->Commandline()->palette().color(QPalette::Text), QColor(Qt::white));
+        QCOMPARE(form->DiceHead(0)->text(), QStringLiteral("move by"));
+        QCOMPARE(form->DiceNumx(0)->face(), 6);
+        QCOMPARE(form->DiceNumx(1)->face(), 3);
+        QCOMPARE(form->DiceNumx(2)->face(), 0);
+        // The first key typed over the prompt starts a fresh line.
         const auto typedKeysReachTheCommandLine = [&](const char* after) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY2(focus == form->Commandline(), after);
             QTest::keyClicks(focus, QStringLiteral("3=6"));
-            QVERIFY2(form->Commandline()->text().endsWith(QStringLiteral("3=6")), after);
+            QCOMPARE(form->Commandline()->text(), QStringLiteral("3=6"));
             form->Commandline()->setText(TurnPrompt);
         };
+        typedKeysReachTheCommandLine("the prompt");
         QTest::mouseClick(form->Piece(76), Qt::LeftButton); // a piece: its preview shows
         typedKeysReachTheCommandLine("a piece");
         QTest::mouseClick(form->Piece(ruvo::AmountMarker), Qt::LeftButton);
@@ -201,6 +147,147 @@ private slots:
         typedKeysReachTheCommandLine("a player's options");
         QTest::mouseClick(static_cast<QWidget*>(form->SpeedRange()), Qt::LeftButton);
         typedKeysReachTheCommandLine("the speed slider");
+    }
+
+    void tabGoesRoundTheControlsWithAFocusMark() {
+        Sandbox sandbox;
+        StartedForm started;
+        QVERIFY(started.start(true));
+        Form1& form = *started;
+        QCOMPARE(QApplication::focusWidget(), form.Commandline());
+        const QImage unfocused = form.Start()->grab().toImage();
+        QList<QWidget*> order{form.Start()};
+        for (int p = 0; p < 4; ++p) {
+            order << form.PlayerOptions(p);
+        }
+        order << form.SpeedRange() << form.MovesList()->focusProxy() << form.Commandline();
+        for (QWidget* next : order) {
+            Press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        Press(Qt::Key_Tab, Qt::ShiftModifier);
+        Press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), form.SpeedRange());
+        const int speed = form.SpeedRange()->value();
+        Press(Qt::Key_Left); // towards LONG
+        QCOMPARE(form.game().state().SpeedRange, speed - 1);
+        QCOMPARE(form.Label1()->text(), QStringLiteral(" 1.5 secs"));
+        form.Start()->setFocus(Qt::TabFocusReason);
+        QVERIFY(form.Start()->grab().toImage() != unfocused); // the focus mark
+
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.Start())->role(), QAccessible::Button);
+        QCOMPARE(AccessibleName(form.PlayerOptions(2)), QStringLiteral("Options, player 3"));
+        QVERIFY(QAccessible::queryAccessibleInterface(form.PlayerOptions(2))
+                    ->actionInterface()
+                    ->actionNames()
+                    .contains(QAccessibleActionInterface::pressAction()));
+    }
+
+    void namesFollowTheGame() {
+        Sandbox sandbox(UserSettings{.types = "HCCC"});
+        StartedForm started({6, 3});
+        QVERIFY(started.start());
+        Form1& form = *started;
+        QCOMPARE(AccessibleName(form.Piece(4)), QStringLiteral("Square 4: empty"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.Piece(77))->role(),
+                 QAccessible::StaticText);
+        started.type(QStringLiteral("START"));
+        QCOMPARE(AccessibleName(form.PlayerInfo(0)), QStringLiteral("Player 1: person, to move"));
+        QCOMPARE(AccessibleName(form.DiceNumx(0)), QStringLiteral("Player 1 die 1: 6"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.DiceNumx(0))->role(),
+                 QAccessible::Graphic);
+        QAccessibleTableInterface* counts =
+            QAccessible::queryAccessibleInterface(form.DiceTFrame())->tableInterface();
+        QVERIFY(counts);
+        QCOMPARE(counts->rowCount(), 6);
+        QCOMPARE(counts->columnCount(), 4);
+        QCOMPARE(counts->rowDescription(5), QStringLiteral("6's"));
+        QCOMPARE(counts->columnDescription(0), QStringLiteral("P1"));
+        QCOMPARE(counts->cellAt(5, 0)->text(QAccessible::Name), QStringLiteral("1"));
+        QCOMPARE(counts->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("0"));
+
+        started.type(QStringLiteral("2=9"));
+        QCOMPARE(AccessibleName(form.Piece(4)), QStringLiteral("Square 4: player 1, piece 2"));
+        QCOMPARE(form.SpeedRange()->accessibleDescription(),
+                 QStringLiteral("Pause between automatic moves: 0 secs"));
+    }
+
+    void aGameWithKeysOnly() {
+        Sandbox sandbox(UserSettings{.types = "HCCC"});
+        // Player 1 throws 6 3, then 6 2, then 1; the computers never open.
+        StartedFormWith<KeyMenus> key({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
+        QVERIFY(key.start(true));
+        Form1& form = *key;
+        Press(Qt::Key_Tab);
+        PressInMenu({Qt::Key_Down, Qt::Key_Return});
+        Press(Qt::Key_Return);
+        QCOMPARE(key.dialogs->menuPositions.value(0),
+                 form.Start()->mapToGlobal(QPoint(0, form.Start()->height())));
+        QCOMPARE(key.log(), QStringList({"Dice throw :  6  3   "}));
+
+        QCOMPARE(QApplication::focusWidget(), form.Commandline()); // brought by the prompt
+        QTest::keyClicks(form.Commandline(), QStringLiteral("2=9"));
+        Press(Qt::Key_Return);
+        QCOMPARE(key.log().last(), QStringLiteral("Dice throw :  6  2   "));
+
+        // Arrows: next piece and option, back, round to the last option; Enter moves.
+        const std::pair<Qt::Key, const char*> steps[] = {
+            {Qt::Key_Right, ">Piece 1 by 6 to square 1 (Enter moves)"},
+            {Qt::Key_Down, ">Piece 1 by 8 to square 3 (Enter moves)"},
+            {Qt::Key_Right, ">Piece 2 by 2 to square 6 (Enter moves)"},
+            {Qt::Key_Left, ">Piece 1 by 6 to square 1 (Enter moves)"},
+            {Qt::Key_Up, ">Piece 1 by 8 to square 3 (Enter moves)"}};
+        for (const auto& [arrow, preview] : steps) {
+            Press(arrow);
+            QCOMPARE(form.Commandline()->text(), QString::fromLatin1(preview));
+        }
+        QVERIFY(form.Piece(ruvo::AmountMarker)->isVisible());
+        Press(Qt::Key_Return);
+        QVERIFY(key.log().contains(QStringLiteral("Open piece 1 by 8")));
+        QCOMPARE(form.Commandline()->text().left(1), QStringLiteral(">")); // the prompt again
+
+        for (int i = 0; i < 3; ++i) {
+            Press(Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), form.PlayerOptions(1));
+        PressInMenu({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+        Press(Qt::Key_Space);
+        QCOMPARE(key.dialogs->questions, QStringList({"Remove Player 2 ?"}));
+
+        Press(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(key.dialogs->messages,
+                 QStringList({"Game will be saved at the completion of this turn"}));
+        Press(Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(key.dialogs->questions.last(), QStringLiteral("Quit current game?"));
+        QVERIFY(form.endedByGame() && !form.isVisible());
+    }
+
+    void aStrongPlayerThinksWhileTheWindowAnswers() {
+        Sandbox sandbox(UserSettings{}); // four computers at the shortest pace
+        StartedForm form;
+        QVERIFY(form.start());
+        for (int p = 0; p < 4; ++p) {
+            form->game().levels().setLevel(p, ruvo::ComputerLevel::Strong);
+        }
+        // The menu is served during the game while the log grows.
+        bool answered = false;
+        QTimer::singleShot(200, form.form.get(), [&] {
+            form.dialogs->menuPicks = {""};
+            QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
+            answered = true;
+        });
+        // A whole game may end before the close: keep the longest log seen.
+        qsizetype longest = 0;
+        form.dialogs->answerer = [&](const QString&) {
+            longest = std::max(longest, form.log().size());
+            return true;
+        };
+        QTimer::singleShot(3000, form.form.get(), [&] { form->close(); });
+        form.type(QStringLiteral("start"));
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 10000);
+        QVERIFY(answered);
+        QVERIFY(std::max(longest, form.log().size()) > 10);
+        QVERIFY(!form->game().levels().thinkMilliseconds(0).empty());
     }
 };
 

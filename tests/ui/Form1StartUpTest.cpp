@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's start-up: the board, yards, panels and column as designed, the menus, and
-// a settings file that cannot be used.
+// The main window's start-up: the board, yards and panels on the screen's grid, the window's own
+// texts, its menus, a settings file that cannot be used, and the computer levels kept in
+// ruvo-prefs.ini.
 #include "Form1TestSupport.h"
 
+#include "window/LevelMenu.h"
+#include "window/LevelPreferences.h"
 #include "window/UserFolders.h"
 
 #include <QScreen>
+#include <QSettings>
 
 using namespace form1test;
+
+namespace {
+
+QPoint TopLeft(const WindowLayout::Rect& rect) {
+    return QPoint(rect.left, rect.top);
+}
+
+} // namespace
 
 class Form1StartUpTest : public QObject {
     Q_OBJECT
@@ -24,29 +36,21 @@ private slots:
         // The command line starts right under the board's fifteen rows.
         QCOMPARE(form->Commandline()->y(), form->Piece(37)->geometry().bottom() + 1);
 
+        // From the default grid: square 0 at column 1 row 7, 24 at column 15, 37 at row 15.
         const WindowLayout& layout = *form->boardLayout();
         const int t = layout.tileSize;
-        // From the default grid: square 0 at column 1 row 7, 24 at column 15 row 7, 37 at 9, 15.
-        QCOMPARE(layout.square[0].left, 0);
-        QCOMPARE(layout.square[0].top, 6 * t);
-        QCOMPARE(layout.boardRight, 15 * t);
-        QCOMPARE(layout.boardBottom, 15 * t);
+        QCOMPARE(TopLeft(layout.square[0]), QPoint(0, 6 * t));
+        QCOMPARE(QPoint(layout.boardRight, layout.boardBottom), QPoint(15 * t, 15 * t));
+        QCOMPARE(layout.start.left, 7 * t);
         // Yard squares move half a tile away from the middle of their block.
         const int half = qRound(t * 0.5);
-        QCOMPARE(layout.square[76].left, 1 * t - half); // grid (2, 2), up and left
-        QCOMPARE(layout.square[76].top, 1 * t - half);
-        QCOMPARE(layout.square[78].top, 4 * t + half); // grid (5, 5), down and right
-        QCOMPARE(layout.start.left, 7 * t);
-
-        for (int s = 0; s < ruvo::SquareTotal; ++s) {
-            QCOMPARE(form->Piece(s)->geometry(), form->toPixels(layout.square[s]));
-            QVERIFY2(form->Piece(s)->isVisible(), qPrintable(QString::number(s)));
+        QCOMPARE(TopLeft(layout.square[76]), QPoint(t - half, t - half)); // up and left
+        QCOMPARE(layout.square[78].top, 4 * t + half);                    // down and right
+        for (int s = 0; s < ruvo::ControlTotal; ++s) {
+            QCOMPARE(form->Piece(s)->isVisible(), s < ruvo::SquareTotal);
         }
         QCOMPARE(form->Piece(1)->geometry().left(), form->Piece(0)->geometry().right() + 1);
-        QCOMPARE(form->Start()->geometry(), form->toPixels(layout.start));
-        for (int i = ruvo::SquareTotal; i < ruvo::ControlTotal; ++i) {
-            QVERIFY(form->Piece(i)->isHidden());
-        }
+
         // Yards clear of the board, panels inside them clear of the yard squares; each yard
         // painted in its colour inside a white outline.
         const QImage image = form->grab().toImage();
@@ -58,9 +62,9 @@ private slots:
                 QVERIFY2(!yard.intersects(form->Piece(s)->geometry()),
                          qPrintable(QStringLiteral("yard %1 square %2").arg(p).arg(s)));
             }
-            for (QWidget* inside : {static_cast<QWidget*>(form->PlayerInfo(p)),
-                                    static_cast<QWidget*>(form->PlayerOptions(p)),
-                                    static_cast<QWidget*>(form->PlayerTypePicture(p))}) {
+            const QWidget* panel[] = {form->PlayerInfo(p), form->PlayerOptions(p),
+                                      form->PlayerTypePicture(p)};
+            for (const QWidget* inside : panel) {
                 QVERIFY(yard.contains(inside->geometry()));
                 for (int k = 0; k < 4; ++k) {
                     QVERIFY(!inside->geometry().intersects(
@@ -75,7 +79,7 @@ private slots:
         }
     }
 
-    void controlsShowTheirDesignTexts() {
+    void controlsShowTheirTextsAndTheGame() {
         Sandbox sandbox;
         StartedForm form;
         QVERIFY(form.start());
@@ -86,26 +90,9 @@ private slots:
             QCOMPARE(form->PlayerOptions(p)->caption(), QStringLiteral("Options"));
             QCOMPARE(form->PlayerOptions(p)->toolTip(),
                      QStringLiteral("Click for Player %1 options").arg(p + 1));
-            QVERIFY(form->DiceHead(p)->isHidden());
-            for (int k = 0; k < 4; ++k) {
-                BoxControl* yard = form->Piece(ruvo::YardSquare(p, k));
-                QCOMPARE(yard->caption(), QString::number(k + 1));
-                QCOMPARE(yard->picture(), ruvo::PiecePicture(p));
-            }
-            QCOMPARE(form->DiceNumx(3 * p)->face(), 0);
         }
-        // The default settings: a person plays player 1, the computer the others.
-        QCOMPARE(form->PlayerTypePicture(0)->picture(), ruvo::Picture::Human);
         QCOMPARE(form->PlayerTypePicture(0)->toolTip(),
                  QStringLiteral("Human to play for this Player"));
-        QCOMPARE(form->PlayerTypePicture(1)->picture(), ruvo::Picture::Computer);
-        for (int square : {57, 63, 69, 75}) {
-            QCOMPARE(form->Piece(square)->picture(), ruvo::Picture::WonPos);
-            QVERIFY(!form->Piece(square)->fontbold());
-        }
-        QVERIFY(!form->BlackTile(0)->fontbold());
-        QCOMPARE(form->BlackTile(0)->backcolor(), QColor(0x80, 0x80, 0x80));
-
         QCOMPARE(form->Speedframe()->title(), QStringLiteral("Pause between Auto moves"));
         QCOMPARE(form->Movesframe()->title(), QStringLiteral("Moves Log"));
         QCOMPARE(form->DiceTFrame()->title(), QStringLiteral("Throw Counts"));
@@ -114,11 +101,8 @@ private slots:
         QCOMPARE(form->Label1()->text(), QStringLiteral(" 1 secs"));
         QCOMPARE(form->findChild<QLabel*>("Label2")->text(), QStringLiteral("LONG"));
         QCOMPARE(form->findChild<QLabel*>("Label4")->text(), QStringLiteral("SHORT"));
-        QCOMPARE(form->DiceCount(0)->text(), QStringLiteral("      P1  P2  P3  P4"));
         QCOMPARE(form->DiceCount(6)->text(), QStringLiteral("6's    .   .   .   ."));
         QVERIFY(form->DiceCount(0)->font().fixedPitch());
-
-        QCOMPARE(form->MovesList()->ListCount(), 0);
 
         // A click puts the cursor into the design text; the first key still replaces it.
         QCOMPARE(form->Commandline()->text(), QStringLiteral("Command Line"));
@@ -136,14 +120,13 @@ private slots:
         QVERIFY(form.start());
         // Click the Start cell: the click sound, then the command menu; dismissed, nothing happens.
         QTest::mouseClick(form->Start(), Qt::LeftButton);
-        QCOMPARE(form.dialogs->menus.size(), size_t(1));
-        QCOMPARE(form.dialogs->menus[0].captions,
+        QCOMPARE(form.dialogs->menus.at(0).captions,
                  QStringList({"Start game", "Sound on/off", "Save Game", "Load saved game", "Help",
                               "About", "-", "Cancel", "-", "Exit"}));
         QCOMPARE(form.soundsPlayed(), QStringList({"Shsh-dot.wav"}));
         QCOMPARE(form->game().state().CurrentPlayer, -1);
 
-        // The options of player 1 (a person): its captions, and pausing offered to computers only.
+        // The options of player 1 (a person) and 3: pausing and levels offered to computers only.
         QTest::mouseClick(form->PlayerOptions(0), Qt::LeftButton);
         QTest::mouseClick(form->PlayerOptions(2), Qt::RightButton);
         QCOMPARE(form.dialogs->menus.size(), size_t(3));
@@ -154,11 +137,8 @@ private slots:
         QCOMPARE(form.dialogs->menus[1].enabled,
                  QList<bool>({true, true, false, true, false, false, false, true}));
         QCOMPARE(form.dialogs->menus[2].title, QStringLiteral("Player 3 Options"));
-        QCOMPARE(form.dialogs->menus[2].captions,
-                 QStringList({"Computer", "Playing", "Not paused", "-", "Easy", "Standard",
-                              "Strong", "Cancel"}));
-        QCOMPARE(form.dialogs->menus[2].enabled,
-                 QList<bool>({true, true, true, true, true, true, true, true}));
+        QCOMPARE(form.dialogs->menus[2].captions.first(), QStringLiteral("Computer"));
+        QVERIFY(!form.dialogs->menus[2].enabled.contains(false));
 
         // Help and about from the menu; the help page is looked for in the program's data folder.
         form.dialogs->menuPicks = {"Help", "About"};
@@ -169,25 +149,14 @@ private slots:
         QCOMPARE(form.dialogs->aboutShown, 1);
     }
 
-    void disabledPlayerAndOutOfRangeSpeed() {
-        Sandbox sandbox;
-        UserSettings settings;
-        settings.speed = 31;
-        settings.enabled = QStringLiteral("1101");
-        sandbox.setUserSettings(settings);
+    void disabledPlayerKeepsItsOptionsButtonToJoinAgain() {
+        Sandbox sandbox(UserSettings{.enabled = "1101"});
         StartedForm form;
         QVERIFY(form.start());
-        QCOMPARE(form->SpeedRange()->value(), 30);
         QVERIFY(form->PlayerInfo(2)->isHidden());
         QVERIFY(form->PlayerTypePicture(2)->isHidden());
-        QVERIFY(form->PlayerOptions(2)->isVisible()); // the way back into the game
-        for (int k = 0; k < 4; ++k) {
-            QVERIFY(form->Piece(ruvo::YardSquare(2, k))->isHidden());
-            QVERIFY(form->Piece(ruvo::YardSquare(3, k))->isVisible());
-        }
-        QCOMPARE(form->game().state().PlayerCount, 3);
-
-        // Its options button lets the player join again.
+        QVERIFY(form->Piece(ruvo::YardSquare(2, 0))->isHidden());
+        QVERIFY(form->PlayerOptions(2)->isVisible());
         form.dialogs->menuPicks = {"Not playing"};
         QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
         QCOMPARE(form->PlayerInfo(2)->title(), QStringLiteral("PLAYER 3"));
@@ -202,10 +171,65 @@ private slots:
         QVERIFY(!form->startUp());
         QCOMPARE(form.dialogs->messages.size(), 1);
         const QString message = form.dialogs->messages[0];
-        QVERIFY2(message.contains("ruvo.cfg: cannot be opened"), qPrintable(message));
         QVERIFY2(message.startsWith(QStringLiteral("Ruvo cannot start")), qPrintable(message));
+        QVERIFY2(message.contains("ruvo.cfg: cannot be opened"), qPrintable(message));
         QVERIFY(!form->isVisible());
-        QVERIFY(form.soundsPlayed().isEmpty());
+    }
+
+    void theLevelIsChosenShownAndKept() {
+        Sandbox sandbox(UserSettings{.types = "HCCC"});
+        const QByteArray settingsBefore = sandbox.contents();
+        {
+            StartedForm form;
+            QVERIFY(form.start());
+            form.dialogs->menuPicks = {"Strong", "", "Easy", "Easy"};
+            QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton);
+            QCOMPARE(form->game().levels().level(1), ruvo::ComputerLevel::Strong);
+            QCOMPARE(form->PlayerTypePicture(1)->toolTip(),
+                     QStringLiteral("Computer to play for this Player (Strong)"));
+            QVERIFY(form.log().isEmpty());
+            // The menu ticks the level; a person's levels cannot be chosen.
+            QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton);
+            QVERIFY(form->Levels()->item(ruvo::ComputerLevel::Strong)->isChecked());
+            QVERIFY(!form->Levels()->item(ruvo::ComputerLevel::Standard)->isChecked());
+            QTest::mouseClick(form->PlayerOptions(0), Qt::LeftButton);
+            QCOMPARE(form->game().levels().level(0), ruvo::ComputerLevel::Standard);
+            QTest::mouseClick(form->PlayerOptions(3), Qt::LeftButton);
+            QCOMPARE(form->PlayerTypePicture(2)->toolTip(),
+                     QStringLiteral("Computer to play for this Player"));
+        }
+        // Kept beside the settings file, whose own format stays as it was.
+        QCOMPARE(sandbox.contents(), settingsBefore);
+        QCOMPARE(QSettings("ruvo-prefs.ini", QSettings::IniFormat).value("Players/Level2"),
+                 QStringLiteral("Strong"));
+        StartedForm again;
+        QVERIFY(again.start());
+        QCOMPARE(again->game().levels().level(1), ruvo::ComputerLevel::Strong);
+        QCOMPARE(again->game().levels().level(2), ruvo::ComputerLevel::Standard);
+        QCOMPARE(again->game().levels().level(3), ruvo::ComputerLevel::Easy);
+    }
+
+    void preferencesWithoutAFileOrWithUnknownNamesAreStandard() {
+        QTemporaryDir folder;
+        const LevelPreferences preferences(folder.filePath("ruvo.cfg"));
+        QCOMPARE(preferences.path(), folder.filePath("ruvo-prefs.ini"));
+        for (ruvo::ComputerLevel level : preferences.load()) {
+            QCOMPARE(level, ruvo::ComputerLevel::Standard);
+        }
+        {
+            QSettings file(preferences.path(), QSettings::IniFormat);
+            file.setValue("Players/Level1", "expert");
+            file.setValue("Players/Level2", "easy");
+        }
+        QCOMPARE(preferences.load()[0], ruvo::ComputerLevel::Standard);
+        QCOMPARE(preferences.load()[1], ruvo::ComputerLevel::Easy);
+        // A folder that cannot be made: the save says so.
+        QFile blocker(folder.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!LevelPreferences(folder.filePath("blocker/ruvo.cfg"))
+                     .save({ruvo::ComputerLevel::Strong, ruvo::ComputerLevel::Strong,
+                            ruvo::ComputerLevel::Strong, ruvo::ComputerLevel::Strong}));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "window/ModalDialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -24,6 +25,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -46,7 +48,6 @@ public:
     std::function<bool(const QString&)> answerer; // when set, it answers every question
     std::deque<QString> menuPicks;                // captions to pick; "" or none left dismisses
     std::vector<MenuShown> menus;
-    std::deque<std::string> files; // the file chooser's answers; then a cancel
     QStringList helpShown;
     int aboutShown = 0;
 
@@ -76,9 +77,7 @@ public:
         }
         return nullptr;
     }
-    std::string chooseFile(QWidget*, const ruvo::FileDialogRequest&) override {
-        return files.empty() ? std::string() : Take(files);
-    }
+    std::string chooseFile(QWidget*, const ruvo::FileDialogRequest&) override { return {}; }
     void showHelp(QWidget*, const QString& helpPagePath) override { helpShown << helpPagePath; }
     void showAbout(QWidget*) override { ++aboutShown; }
 
@@ -105,30 +104,40 @@ private:
 
 // The four user settings lines of ruvo.cfg.
 struct UserSettings {
-    int speed = 30;
-    int sound = 1;
     QString types = QStringLiteral("CCCC");
+    int speed = 30;
     QString enabled = QStringLiteral("1111");
     QString paused = QStringLiteral("0000");
 
     QByteArray lines() const {
-        auto list = [](const QString& flags, bool quoted) {
-            const QString q = quoted ? QStringLiteral("\"") : QString();
-            return q + QStringList(flags.split(QString(), Qt::SkipEmptyParts)).join(q + ',' + q) +
-                   q;
+        auto list = [](const QString& flags, const QString& quote) {
+            QStringList items;
+            for (const QChar flag : flags) {
+                items << quote + flag + quote;
+            }
+            return items.join(',');
         };
-        return QStringLiteral("\"Speed Factor\",%1,%2\r\n\"Player Type\",%3\r\n"
-                              "\"Player Enabled\",%4\r\n\"Player Pause\",%5\r\n")
+        return QStringLiteral("\"Speed Factor\",%1,1\r\n\"Player Type\",%2\r\n"
+                              "\"Player Enabled\",%3\r\n\"Player Pause\",%4\r\n")
             .arg(speed)
-            .arg(sound)
-            .arg(list(types, true), list(enabled, false), list(paused, false))
+            .arg(list(types, QStringLiteral("\"")), list(enabled, {}), list(paused, {}))
             .toLatin1();
+    }
+    // Where the four lines end in a settings file's bytes.
+    static qsizetype end(const QByteArray& bytes) {
+        qsizetype at = 0;
+        for (int line = 0; line < 4; ++line) {
+            at = bytes.indexOf('\n', at) + 1;
+        }
+        return at;
     }
 };
 
+// A home folder of its own holding ruvo.cfg, the shipped one or with the user settings given.
 class Sandbox {
 public:
-    Sandbox() : previous_(QDir::currentPath()) {
+    explicit Sandbox(std::optional<UserSettings> settings = std::nullopt)
+        : previous_(QDir::currentPath()) {
         QVERIFY2(folder_.isValid(), "no temporary folder");
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
             environment_.emplace_back(name, qgetenv(name));
@@ -139,6 +148,12 @@ public:
         QVERIFY(QFile::copy(QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.cfg"), path()));
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir::setCurrent(folder_.path());
+        if (settings) {
+            const QByteArray bytes = contents();
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(settings->lines() + bytes.mid(UserSettings::end(bytes)));
+        }
     }
     ~Sandbox() {
         QDir::setCurrent(previous_);
@@ -155,33 +170,12 @@ public:
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    // Replaces the first four lines of the settings file.
-    void setUserSettings(const UserSettings& settings) {
-        QByteArray bytes = contents();
-        int at = 0;
-        for (int line = 0; line < 4; ++line) {
-            at = bytes.indexOf('\n', at) + 1;
-        }
-        write(settings.lines() + bytes.mid(at));
-    }
-    void write(const QByteArray& bytes) {
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
 
 private:
     QTemporaryDir folder_;
     QString previous_;
     std::vector<std::pair<const char*, QByteArray>> environment_;
 };
-
-// Player 1 is a person, the others computers; no pacing.
-inline void PersonAgainstComputers(Sandbox& sandbox) {
-    UserSettings settings;
-    settings.types = QStringLiteral("HCCC");
-    sandbox.setUserSettings(settings);
-}
 
 // A started, shown window with scripted dialogs and test dice.
 template <typename Dialogs = ScriptedDialogs> struct StartedFormWith {
@@ -234,9 +228,15 @@ template <typename Dialogs = ScriptedDialogs> struct StartedFormWith {
 };
 using StartedForm = StartedFormWith<>;
 
-// Runs `action` after `ms` milliseconds from inside whatever event loop is running then.
-inline void after(int ms, QObject* context, std::function<void()> action) {
-    QTimer::singleShot(ms, context, std::move(action));
+// Closes a menu or message box still open after five seconds, so that a failing test ends.
+inline void CloseLeftOpenLater() {
+    QTimer::singleShot(5000, qApp, [] {
+        if (QWidget* open = QApplication::activePopupWidget()) {
+            open->close();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
 }
 
 } // namespace form1test
