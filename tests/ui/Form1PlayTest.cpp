@@ -13,16 +13,6 @@ namespace {
 
 const QString TurnPrompt = QStringLiteral(">Take your turn (enter piece#=moveby)");
 
-// Shows the real menus, so that they are worked with the keys, and records where they opened.
-class KeyMenus : public ScriptedDialogs {
-public:
-    QList<QPoint> menuPositions;
-    QAction* popupMenu(QMenu* menu, const QPoint& at) override {
-        menuPositions << at;
-        return menu->exec(at);
-    }
-};
-
 // Presses keys in the menu about to open.
 void PressInMenu(std::vector<Qt::Key> keys) {
     CloseLeftOpenLater();
@@ -215,13 +205,14 @@ private slots:
     void aGameWithKeysOnly() {
         Sandbox sandbox(UserSettings{.types = "HCCC"});
         // Player 1 throws 6 3, then 6 2, then 1; the computers never open.
-        StartedFormWith<KeyMenus> key({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
+        StartedForm key({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
+        key.dialogs->realMenus = true;
         QVERIFY(key.start(true));
         Form1& form = *key;
         Press(Qt::Key_Tab);
         PressInMenu({Qt::Key_Down, Qt::Key_Return});
         Press(Qt::Key_Return);
-        QCOMPARE(key.dialogs->menuPositions.value(0),
+        QCOMPARE(key.dialogs->menuPlaces.value(0),
                  form.Start()->mapToGlobal(QPoint(0, form.Start()->height())));
         QCOMPARE(key.log(), QStringList({"Dice throw :  6  3   "}));
 

@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's start-up: the board, yards and panels on the screen's grid, the window's own
-// texts, its menus, a settings file that cannot be used, and the computer levels kept in
-// ruvo-prefs.ini.
+// The main window's start-up and its return as an installed desktop program: the board, yards
+// and panels on the screen's grid, its own texts and menus, a settings file that cannot be used,
+// the computer levels kept in ruvo-prefs.ini, where Exit writes the settings, the unfinished
+// game kept on close and offered at the next start, real message boxes, and the command line
+// without a display.
 #include "Form1TestSupport.h"
 
+#include "files/SavedGameFile.h"
 #include "window/LevelMenu.h"
 #include "window/LevelPreferences.h"
+#include "window/UnfinishedGameWatch.h"
 #include "window/UserFolders.h"
 
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 
@@ -18,6 +25,31 @@ namespace {
 QPoint TopLeft(const WindowLayout::Rect& rect) {
     return QPoint(rect.left, rect.top);
 }
+
+QByteArray Saved(Form1& form) {
+    return QByteArray::fromStdString(ruvo::SavedGameFile::Format(form.game().savedGame()));
+}
+
+// The window started the way the program starts it: settings found in their usual places, the
+// unfinished-game watch attached.
+struct DesktopForm : StartedForm {
+    UnfinishedGameWatch* watch = nullptr;
+    QString configFolder;
+    QString dataFolder;
+
+    DesktopForm(const Sandbox& sandbox, const QString& shipped, std::vector<int> draws = {})
+        : StartedForm(std::move(draws)), configFolder(sandbox.folder() + "/config/ruvo"),
+          dataFolder(sandbox.folder() + "/data/ruvo") {
+        ruvo::SettingsLocation location(
+            std::nullopt,
+            {QDir::currentPath().toStdString(), configFolder.toStdString(), shipped.toStdString()});
+        if (form->startUp(std::move(location))) {
+            watch = new UnfinishedGameWatch(*form, dataFolder);
+            form->show();
+        }
+    }
+    QString unfinished() const { return dataFolder + "/unfinished.ruv"; }
+};
 
 } // namespace
 
@@ -86,19 +118,15 @@ private slots:
         QCOMPARE(form->Start()->caption(), QStringLiteral("MENU"));
         QCOMPARE(form->Start()->toolTip(), QStringLiteral("Click for commands"));
         for (int p = 0; p < 4; ++p) {
-            QCOMPARE(form->PlayerInfo(p)->title(), QStringLiteral("PLAYER %1").arg(p + 1));
             QCOMPARE(form->PlayerOptions(p)->caption(), QStringLiteral("Options"));
             QCOMPARE(form->PlayerOptions(p)->toolTip(),
                      QStringLiteral("Click for Player %1 options").arg(p + 1));
         }
-        QCOMPARE(form->PlayerTypePicture(0)->toolTip(),
-                 QStringLiteral("Human to play for this Player"));
         QCOMPARE(form->Speedframe()->title(), QStringLiteral("Pause between Auto moves"));
         QCOMPARE(form->Movesframe()->title(), QStringLiteral("Moves Log"));
         QCOMPARE(form->DiceTFrame()->title(), QStringLiteral("Throw Counts"));
         QCOMPARE(form->SpeedRange()->value(), 28);
         QCOMPARE(form->SpeedRange()->toolTip(), QStringLiteral("Adjust play speed"));
-        QCOMPARE(form->Label1()->text(), QStringLiteral(" 1 secs"));
         QCOMPARE(form->findChild<QLabel*>("Label2")->text(), QStringLiteral("LONG"));
         QCOMPARE(form->findChild<QLabel*>("Label4")->text(), QStringLiteral("SHORT"));
         QCOMPARE(form->DiceCount(6)->text(), QStringLiteral("6's    .   .   .   ."));
@@ -118,12 +146,11 @@ private slots:
         Sandbox sandbox;
         StartedForm form;
         QVERIFY(form.start());
-        // Click the Start cell: the click sound, then the command menu; dismissed, nothing happens.
+        // The Start cell's command menu; dismissed, nothing happens.
         QTest::mouseClick(form->Start(), Qt::LeftButton);
         QCOMPARE(form.dialogs->menus.at(0).captions,
                  QStringList({"Start game", "Sound on/off", "Save Game", "Load saved game", "Help",
                               "About", "-", "Cancel", "-", "Exit"}));
-        QCOMPARE(form.soundsPlayed(), QStringList({"Shsh-dot.wav"}));
         QCOMPARE(form->game().state().CurrentPlayer, -1);
 
         // The options of player 1 (a person) and 3: pausing and levels offered to computers only.
@@ -224,12 +251,157 @@ private slots:
         QCOMPARE(preferences.load()[0], ruvo::ComputerLevel::Standard);
         QCOMPARE(preferences.load()[1], ruvo::ComputerLevel::Easy);
         // A folder that cannot be made: the save says so.
-        QFile blocker(folder.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(QFile(folder.filePath("blocker")).open(QIODevice::WriteOnly));
         QVERIFY(!LevelPreferences(folder.filePath("blocker/ruvo.cfg"))
                      .save({ruvo::ComputerLevel::Strong, ruvo::ComputerLevel::Strong,
                             ruvo::ComputerLevel::Strong, ruvo::ComputerLevel::Strong}));
+    }
+
+    void exitSavesTheSettingsForTheUserWhoIsToldOnce() {
+        Sandbox sandbox;
+        const QString shipped = sandbox.folder() + "/installed";
+        QVERIFY(QDir().mkpath(shipped));
+        QVERIFY(QFile::copy(sandbox.path(), shipped + "/ruvo.cfg"));
+        const QByteArray original = ReadAll(shipped + "/ruvo.cfg");
+        QDir::setCurrent(shipped);
+        {
+            DesktopForm form(sandbox, shipped);
+            form->SpeedRange()->setValue(7);
+            form.type(QStringLiteral("Sound"));
+            form.dialogs->menuPicks = {"Computer", "Not paused", "Playing"};
+            QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton); // computer -> person
+            QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton); // pause on
+            QTest::mouseClick(form->PlayerOptions(3), Qt::LeftButton); // removed
+            form.type(QStringLiteral("EXIT"));
+            QVERIFY(form->endedByGame() && !form->isVisible());
+
+            const QByteArray written = ReadAll(form.configFolder + "/ruvo.cfg");
+            QCOMPARE(written.left(UserSettings::end(written)),
+                     QByteArray("\"Speed Factor\",7,0\r\n"
+                                "\"Player Type\",\"H\",\"H\",\"C\",\"C\"\r\n"
+                                "\"Player Enabled\",1,1,1,0\r\n"
+                                "\"Player Pause\",0,0,1,0\r\n"));
+            QCOMPARE(written.mid(UserSettings::end(written)),
+                     original.mid(UserSettings::end(original)));
+            QCOMPARE(form.dialogs->messages.size(), 1);
+            QVERIFY(form.dialogs->messages[0].contains(shipped));
+            QVERIFY(form.dialogs->messages[0].contains(form.configFolder + "/ruvo.cfg"));
+        }
+        DesktopForm again(sandbox, shipped);
+        again.type(QStringLiteral("exit"));
+        QCOMPARE(again.dialogs->messages, QStringList()); // told once
+        QCOMPARE(ReadAll(shipped + "/ruvo.cfg"), original);
+        QCOMPARE(QDir(shipped).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"ruvo.cfg"}));
+    }
+
+    void computerGameClosedMidMoveContinuesFromItsLastCompleteTurn() {
+        Sandbox sandbox(UserSettings{});
+        QByteArray atRoundTop;
+        {
+            DesktopForm form(sandbox, sandbox.folder());
+            QObject::connect(form.form.get(), &Form1::roundStarting, form.form.get(),
+                             [&] { atRoundTop = Saved(*form); });
+            // The close box between a piece's lift and place.
+            int moves = 0;
+            QObject::connect(form.form.get(), &Form1::soundPlayed, form.form.get(),
+                             [&](const QString& name) {
+                                 if (name == QLatin1String("kvtmove.wav") && ++moves == 25) {
+                                     form->close();
+                                 }
+                             });
+            form.type(QStringLiteral("start"));
+            QCOMPARE(moves, 25);
+            QVERIFY(form.dialogs->questions.isEmpty());
+            QCOMPARE(ReadAll(form.unfinished()), atRoundTop);
+        }
+        DesktopForm again(sandbox, sandbox.folder());
+        again.watch->offer();
+        QCOMPARE(again.dialogs->questions, QStringList({"Continue the unfinished game?"}));
+        QCOMPARE(Saved(*again), atRoundTop);
+        QCOMPARE(again->game().state().AwaitingStart, again->game().state().FlagYes);
+
+        // Exit leaves nothing behind; nor does No at the next start.
+        again.type(QStringLiteral("exit"));
+        QVERIFY(!QFileInfo::exists(again.unfinished()));
+        QFile kept(again.unfinished());
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(atRoundTop) > 0);
+        kept.close();
+        DesktopForm declined(sandbox, sandbox.folder());
+        declined.dialogs->answerer = [](const QString&) { return false; };
+        declined.watch->offer();
+        QVERIFY(!QFileInfo::exists(declined.unfinished()));
+        QCOMPARE(declined->game().state().CurrentPlayer, -1);
+    }
+
+    void personClosedAtThePromptIsPromptedAgain() {
+        Sandbox sandbox(UserSettings{.types = "CHCC"});
+        {
+            // Player 1 throws 6 3 and moves; player 2, a person, throws 6 2.
+            DesktopForm form(sandbox, sandbox.folder(), {6, 3, 6, 2});
+            form.type(QStringLiteral("start"));
+            QCOMPARE(form->game().state().CurrentPlayer, 1);
+            form->close();
+        }
+        const ruvo::SavedGame kept = ruvo::SavedGameFile::Read(
+            (sandbox.folder() + "/data/ruvo/unfinished.ruv").toStdString());
+        QCOMPARE(kept.CurrentPlayer, 0); // the person's turn starts again from its throw
+        QCOMPARE(QString::fromStdString(kept.PieceSquares[0]).left(2), QStringLiteral("04"));
+
+        DesktopForm again(sandbox, sandbox.folder(), {6, 2});
+        again.watch->offer();
+        again.type(QStringLiteral("start"));
+        QVERIFY(again->game().waitingForPerson());
+        QCOMPARE(again->game().state().CurrentPlayer, 1);
+    }
+
+    void helpAndVersionWithoutADisplay() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QLatin1String(name));
+        }
+        const auto run = [&](const QString& argument, int expectedStatus) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(RUVO_WINDOW_PATH), {argument});
+            process.waitForFinished(20000);
+            [&] { QCOMPARE(process.exitCode(), expectedStatus); }();
+            return QString::fromLocal8Bit(process.readAllStandardOutput() +
+                                          process.readAllStandardError());
+        };
+        const QString help = run(QStringLiteral("--help"), 0);
+        QVERIFY2(help.contains(QStringLiteral("--config <FILE>")), qPrintable(help));
+        QVERIFY(help.contains(QStringLiteral("GAME.ruv")));
+        QCOMPARE(run(QStringLiteral("--version"), 0), QStringLiteral("ruvo " RUVO_VERSION "\n"));
+        const QString bad = run(QStringLiteral("--colour"), 2);
+        QVERIFY2(bad.endsWith(QStringLiteral("Usage: ruvo [--config FILE] [GAME.ruv]; ruvo --help "
+                                             "lists the options.\n")),
+                 qPrintable(bad));
+    }
+
+    void realMessageBoxesAnswerYesAndNo() {
+        QWidget owner;
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        WindowDialogs dialogs;
+        QStringList shown;
+        // Clicks the named button of the message box once it is up.
+        const auto answer = [&](QMessageBox::StandardButton button) {
+            CloseLeftOpenLater();
+            QTimer::singleShot(0, &owner, [&, button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box && box->button(button));
+                shown << box->text();
+                box->button(button)->click();
+            });
+        };
+        answer(QMessageBox::Yes);
+        QVERIFY(dialogs.askYesNo(&owner, QStringLiteral("Restart ?")));
+        answer(QMessageBox::No);
+        QVERIFY(!dialogs.askYesNo(&owner, QStringLiteral("Quit current game?")));
+        answer(QMessageBox::Ok);
+        dialogs.message(&owner, QStringLiteral("Saved"));
+        QCOMPARE(shown, QStringList({"Restart ?", "Quit current game?", "Saved"}));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "window/DieImage.h"
 #include "window/Form1.h"
 #include "window/ModalDialogs.h"
+#include "window/WindowDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +30,11 @@
 #include <vector>
 
 namespace form1test {
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 inline const bool RuntimeFolderSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") ||
                                      qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit());
@@ -44,32 +49,31 @@ public:
 
     QStringList messages;
     QStringList questions;
-    std::deque<bool> answers;                     // used in order; then Yes
-    std::function<bool(const QString&)> answerer; // when set, it answers every question
+    std::function<bool(const QString&)> answerer; // answers every question; Yes when unset
     std::deque<QString> menuPicks;                // captions to pick; "" or none left dismisses
     std::vector<MenuShown> menus;
+    bool realMenus = false; // shows the real menus instead, to be worked with the keys
+    QList<QPoint> menuPlaces;
     QStringList helpShown;
     int aboutShown = 0;
 
     void message(QWidget*, const QString& text) override { messages << text; }
     bool askYesNo(QWidget*, const QString& prompt) override {
         questions << prompt;
-        if (answerer) {
-            return answerer(prompt);
-        }
-        return answers.empty() || Take(answers);
+        return !answerer || answerer(prompt);
     }
-    QAction* popupMenu(QMenu* menu, const QPoint&) override {
+    QAction* popupMenu(QMenu* menu, const QPoint& at) override {
+        menuPlaces << at;
+        if (realMenus) {
+            return WindowDialogs().popupMenu(menu, at);
+        }
         MenuShown shown{menu->title(), {}, {}};
         for (QAction* item : menu->actions()) {
             shown.captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
             shown.enabled << item->isEnabled();
         }
         menus.push_back(shown);
-        if (menuPicks.empty()) {
-            return nullptr;
-        }
-        const QString pick = Take(menuPicks);
+        const QString pick = menuPicks.empty() ? QString() : Take(menuPicks);
         for (QAction* item : menu->actions()) {
             if (!item->isSeparator() && item->text() == pick && item->isEnabled()) {
                 return item;
@@ -133,15 +137,13 @@ struct UserSettings {
     }
 };
 
-// A home folder of its own holding ruvo.cfg, the shipped one or with the user settings given.
+// The current folder and a home of its own (HOME and the XDG folders point into it), holding
+// ruvo.cfg: the shipped one, or with the user settings given.
 class Sandbox {
 public:
     explicit Sandbox(std::optional<UserSettings> settings = std::nullopt)
         : previous_(QDir::currentPath()) {
         QVERIFY2(folder_.isValid(), "no temporary folder");
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            environment_.emplace_back(name, qgetenv(name));
-        }
         qputenv("HOME", folder_.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
         qputenv("XDG_DATA_HOME", folder_.filePath(QStringLiteral("data")).toLocal8Bit());
@@ -155,40 +157,27 @@ public:
             file.write(settings->lines() + bytes.mid(UserSettings::end(bytes)));
         }
     }
-    ~Sandbox() {
-        QDir::setCurrent(previous_);
-        for (const auto& [name, value] : environment_) {
-            qputenv(name, value);
-        }
-    }
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
+    ~Sandbox() { QDir::setCurrent(previous_); }
 
     QString path() const { return folder_.filePath(QStringLiteral("ruvo.cfg")); }
     QString folder() const { return folder_.path(); }
-    QByteArray contents() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray contents() const { return ReadAll(path()); }
 
 private:
     QTemporaryDir folder_;
     QString previous_;
-    std::vector<std::pair<const char*, QByteArray>> environment_;
 };
 
 // A started, shown window with scripted dialogs and test dice.
-template <typename Dialogs = ScriptedDialogs> struct StartedFormWith {
-    Dialogs* dialogs = nullptr;
+struct StartedForm {
+    ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<Form1> form;
-    std::unique_ptr<QSignalSpy> sounds;
 
-    explicit StartedFormWith(std::vector<int> draws = {}) {
-        auto scripted = std::make_unique<Dialogs>();
+    explicit StartedForm(std::vector<int> draws = {}) {
+        auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         form = std::make_unique<Form1>(std::move(scripted),
                                        std::make_unique<TestDice>(std::move(draws)));
-        sounds = std::make_unique<QSignalSpy>(form.get(), &Form1::soundPlayed);
     }
     // Started and shown; active too when asked, so that keys reach it.
     bool start(bool active = false) {
@@ -205,13 +194,6 @@ template <typename Dialogs = ScriptedDialogs> struct StartedFormWith {
     Form1& operator*() const { return *form; }
     Form1* operator->() const { return form.get(); }
 
-    QStringList soundsPlayed() const {
-        QStringList names;
-        for (const QList<QVariant>& call : *sounds) {
-            names << call.at(0).toString();
-        }
-        return names;
-    }
     QStringList log() const {
         QStringList lines;
         for (int i = 0; i < form->MovesList()->ListCount(); ++i) {
@@ -226,7 +208,6 @@ template <typename Dialogs = ScriptedDialogs> struct StartedFormWith {
         QTest::keyClick(commandLine, Qt::Key_Return);
     }
 };
-using StartedForm = StartedFormWith<>;
 
 // Closes a menu or message box still open after five seconds, so that a failing test ends.
 inline void CloseLeftOpenLater() {
