@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <set>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -26,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string DefaultConfig = RUVO_SOURCE_DIR "/data/ruvo.cfg";
+const std::string FreshPath = SavedGames + "fresh.ruv";
 
 // Opening a named pipe waits until another process opens it too: a call that waits on one
 // ends the test program after ten seconds instead of hanging the suite.
@@ -35,71 +34,42 @@ public:
     ~Watchdog() { alarm(0); }
 };
 
-void MakeSocket(const std::string& path) {
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    path.copy(address.sun_path, sizeof address.sun_path - 1);
-    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    close(fd);
-}
-
-// A saved game of a fresh four-player game, and its bytes.
-const std::string FreshGame = RUVO_SOURCE_DIR "/fuzz/corpus/SavedGameFileFuzz/fresh.ruv";
-std::string SavedBytes() {
-    return ReadBytes(FreshGame);
-}
-SavedGame SavedGameToWrite() {
-    return SavedGameFile::Read(FreshGame);
-}
-
-struct SpecialFile {
-    const char* name;
-    std::function<std::string(const TempFolder&)> make; // its path
-    const char* fault;
+// Files that are not regular ones, by the name they are made as, and how messages call them.
+const std::vector<std::pair<std::string, std::string>> SpecialFiles = {
+    {"pipe", "it is a named pipe, not a regular file"},
+    {"link", "a named pipe, not a regular file"}, // a link to a named pipe
+    {"socket", "it is a socket, not a regular file"},
+    {"folder", "it is a folder, not a regular file"},
 };
 
-const std::vector<SpecialFile>& SpecialFiles() {
-    static const std::vector<SpecialFile> files = {
-        {"named pipe",
-         [](const TempFolder& f) {
-             mkfifo(f.File("pipe").c_str(), 0644);
-             return f.File("pipe");
-         },
-         "it is a named pipe, not a regular file"},
-        {"link to a named pipe",
-         [](const TempFolder& f) {
-             mkfifo(f.File("pipe").c_str(), 0644);
-             fs::create_symlink("pipe", f.File("link"));
-             return f.File("link");
-         },
-         "a named pipe, not a regular file"},
-        {"socket",
-         [](const TempFolder& f) {
-             MakeSocket(f.File("socket"));
-             return f.File("socket");
-         },
-         "it is a socket, not a regular file"},
-        {"folder",
-         [](const TempFolder& f) {
-             fs::create_directory(f.File("folder"));
-             return f.File("folder");
-         },
-         "it is a folder, not a regular file"},
-    };
-    return files;
+std::string MakeSpecial(const TempFolder& folder, const std::string& name) {
+    const std::string path = folder.File(name);
+    if (name == "pipe") {
+        mkfifo(path.c_str(), 0644);
+    } else if (name == "link") {
+        mkfifo(folder.File("linked-pipe").c_str(), 0644);
+        fs::create_symlink("linked-pipe", path);
+    } else if (name == "socket") {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        EXPECT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        close(fd);
+    } else {
+        fs::create_directory(path);
+    }
+    return path;
 }
 
 TEST(DiskFile, OnlyRegularFilesOfASaneSizeAreRead) {
     Watchdog watchdog;
-    std::vector<std::unique_ptr<TempFolder>> folders;
+    TempFolder folder;
     std::vector<std::pair<std::string, std::string>> cases; // path, fault
-    for (const SpecialFile& special : SpecialFiles()) {
-        folders.push_back(std::make_unique<TempFolder>());
-        cases.emplace_back(special.make(*folders.back()), special.fault);
+    for (const auto& [name, fault] : SpecialFiles) {
+        cases.emplace_back(MakeSpecial(folder, name), fault);
     }
     cases.emplace_back("/dev/zero", "it is a device, not a regular file");
-    const TempFolder& folder = *folders.back();
     cases.emplace_back(folder.File("missing"), "cannot be opened: No such file or directory");
     WriteBytes(folder.File("huge"), "");
     fs::resize_file(folder.File("huge"), DiskFile::GameFileLimit + 1);
@@ -113,48 +83,49 @@ TEST(DiskFile, OnlyRegularFilesOfASaneSizeAreRead) {
 
 TEST(DiskFile, SavingReplacesOnlyRegularFiles) {
     Watchdog watchdog;
-    for (const SpecialFile& special : SpecialFiles()) {
-        TempFolder folder;
-        const std::string path = special.make(folder);
+    const SavedGame game = SavedGameFile::Read(FreshPath);
+    TempFolder folder;
+    for (const auto& [name, fault] : SpecialFiles) {
+        const std::string path = MakeSpecial(folder, name);
         struct stat before {};
         ASSERT_EQ(lstat(path.c_str(), &before), 0);
-        ExpectFault([&] { SavedGameFile::Write(path, SavedGameToWrite()); }, 0, special.fault);
+        ExpectFault([&] { SavedGameFile::Write(path, game); }, 0, fault);
         struct stat after {};
         ASSERT_EQ(lstat(path.c_str(), &after), 0);
-        EXPECT_EQ(after.st_ino, before.st_ino) << special.name << " was replaced";
-        EXPECT_EQ(after.st_mode, before.st_mode) << special.name;
+        EXPECT_EQ(after.st_ino, before.st_ino) << name << " was replaced";
+        EXPECT_EQ(after.st_mode, before.st_mode) << name;
     }
-    TempFolder folder;
     // A device node of our own, where the system lets us make one (as the superuser,
     // /dev/null itself would be at stake).
     if (mknod(folder.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
-        ExpectFault([&] { SavedGameFile::Write(folder.File("null"), SavedGameToWrite()); }, 0,
+        ExpectFault([&] { SavedGameFile::Write(folder.File("null"), game); }, 0,
                     "cannot be written: it is a device, not a regular file");
         EXPECT_TRUE(fs::is_character_file(folder.File("null")));
     }
     // A link to nothing and a file with a second name stay as they are.
     fs::create_symlink("nothing.ruv", folder.File("dangling.ruv"));
-    ExpectFault([&] { SavedGameFile::Write(folder.File("dangling.ruv"), SavedGameToWrite()); }, 0,
+    ExpectFault([&] { SavedGameFile::Write(folder.File("dangling.ruv"), game); }, 0,
                 "does not exist");
     EXPECT_TRUE(fs::is_symlink(folder.File("dangling.ruv")));
     EXPECT_FALSE(fs::exists(folder.File("nothing.ruv")));
     WriteBytes(folder.File("one.ruv"), "old");
     fs::create_hard_link(folder.File("one.ruv"), folder.File("two.ruv"));
-    ExpectFault([&] { SavedGameFile::Write(folder.File("one.ruv"), SavedGameToWrite()); }, 0,
+    ExpectFault([&] { SavedGameFile::Write(folder.File("one.ruv"), game); }, 0,
                 "other names (hard links)");
     EXPECT_EQ(fs::hard_link_count(folder.File("two.ruv")), 2u);
     EXPECT_EQ(ReadBytes(folder.File("one.ruv")), "old");
 }
 
 TEST(DiskFile, SavingFollowsOnlyTheUsersOwnLinksToTheirOwnFiles) {
+    const SavedGame game = SavedGameFile::Read(FreshPath);
     TempFolder folder;
     WriteBytes(folder.File("real.ruv"), "old");
     fs::create_symlink("real.ruv", folder.File("link.ruv"));
     fs::create_symlink(folder.File("link.ruv"), folder.File("chain.ruv"));
-    SavedGameFile::Write(folder.File("chain.ruv"), SavedGameToWrite());
+    SavedGameFile::Write(folder.File("chain.ruv"), game);
     EXPECT_TRUE(fs::is_symlink(folder.File("link.ruv")));
     EXPECT_TRUE(fs::is_symlink(folder.File("chain.ruv")));
-    EXPECT_EQ(ReadBytes(folder.File("real.ruv")), SavedBytes());
+    EXPECT_EQ(ReadBytes(folder.File("real.ruv")), ReadBytes(FreshPath));
 
     if (geteuid() != 0) {
         GTEST_SKIP() << "links and files of another user can only be made by the superuser";
@@ -162,11 +133,11 @@ TEST(DiskFile, SavingFollowsOnlyTheUsersOwnLinksToTheirOwnFiles) {
     WriteBytes(folder.File("theirs.ruv"), "theirs");
     ASSERT_EQ(chown(folder.File("theirs.ruv").c_str(), 65534, 65534), 0);
     fs::create_symlink("theirs.ruv", folder.File("to-theirs.ruv"));
-    ExpectFault([&] { SavedGameFile::Write(folder.File("to-theirs.ruv"), SavedGameToWrite()); }, 0,
+    ExpectFault([&] { SavedGameFile::Write(folder.File("to-theirs.ruv"), game); }, 0,
                 "which belongs to another user");
     fs::create_symlink("real.ruv", folder.File("planted.ruv"));
     ASSERT_EQ(lchown(folder.File("planted.ruv").c_str(), 65534, 65534), 0);
-    ExpectFault([&] { SavedGameFile::Write(folder.File("planted.ruv"), SavedGameToWrite()); }, 0,
+    ExpectFault([&] { SavedGameFile::Write(folder.File("planted.ruv"), game); }, 0,
                 "a link that belongs to another user");
     EXPECT_EQ(ReadBytes(folder.File("theirs.ruv")), "theirs");
     EXPECT_TRUE(fs::is_symlink(folder.File("to-theirs.ruv")));
@@ -214,7 +185,7 @@ TEST(DiskFile, LeftoverNewFilesOfStoppedSavesAreRemoved) {
     for (const std::string& name : names) {
         WriteBytes(folder.File(name), "half a save");
     }
-    SavedGameFile::Write(folder.File("game.ruv"), SavedGameToWrite());
+    SavedGameFile::Write(folder.File("game.ruv"), SavedGameFile::Read(FreshPath));
     std::set<std::string> left;
     for (const auto& entry : fs::directory_iterator(folder.Path())) {
         left.insert(entry.path().filename().string());
@@ -226,9 +197,9 @@ TEST(DiskFile, NamesUpToTheLongestTheSystemAllowsCanBeSaved) {
     TempFolder folder;
     for (size_t length : {252u, 255u}) {
         const std::string path = folder.File(std::string(length - 4, 'g') + ".ruv");
-        SavedGameFile::Write(path, SavedGameToWrite());
-        SavedGameFile::Write(path, SavedGameToWrite());
-        EXPECT_EQ(ReadBytes(path), SavedBytes()) << length;
+        SavedGameFile::Write(path, SavedGameFile::Read(FreshPath));
+        SavedGameFile::Write(path, SavedGameFile::Read(FreshPath));
+        EXPECT_EQ(ReadBytes(path), ReadBytes(FreshPath)) << length;
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2);
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Helpers for the settings and saved-game file tests: a private folder, whole-file bytes,
-// line edits and fault expectations.
+// Helpers for the file tests: a private folder, whole-file bytes, line edits, fault
+// expectations and two saved games.
 #include "files/FileError.h"
+#include "files/SavedGameFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,6 +17,10 @@
 #include <vector>
 
 namespace ruvo::test {
+
+// Saved games: fresh.ruv, a fresh four-player game, and midgame.ruv, a game in progress whose
+// pieces stand stacked, at home, on the track, in the home column and in the yards.
+inline const std::string SavedGames = RUVO_SOURCE_DIR "/fuzz/corpus/SavedGameFileFuzz/";
 
 // A fresh folder removed with everything in it at the end of the test.
 class TempFolder {
@@ -47,45 +53,37 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // The lines of a CR LF text, without their line ends.
 inline std::vector<std::string> SplitLines(const std::string& bytes) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find("\r\n", start);
-        if (end == std::string::npos) {
-            end = bytes.size();
-        }
+    for (size_t start = 0; start < bytes.size();) {
+        const size_t end = std::min(bytes.find("\r\n", start), bytes.size());
         lines.push_back(bytes.substr(start, end - start));
         start = end + 2;
     }
     return lines;
 }
 
-inline std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
-// The text with its line `line` (1-based) replaced.
-inline std::string WithLine(const std::string& bytes, int line, const std::string& text) {
-    std::vector<std::string> lines = SplitLines(bytes);
-    lines.at(static_cast<size_t>(line - 1)) = text;
-    return JoinLines(lines);
-}
-
-// The first `count` lines of the text.
-inline std::string FirstLines(const std::string& bytes, size_t count) {
+// The first `count` lines of the text, with its line `line` (1-based) replaced by `text`.
+inline std::string FirstLines(const std::string& bytes, size_t count, int line = 0,
+                              const std::string& text = "") {
     std::vector<std::string> lines = SplitLines(bytes);
     lines.resize(count);
-    return JoinLines(lines);
+    if (line > 0) {
+        lines.at(static_cast<size_t>(line - 1)) = text;
+    }
+    std::string edited;
+    for (const std::string& kept : lines) {
+        edited += kept + "\r\n";
+    }
+    return edited;
+}
+
+inline std::string WithLine(const std::string& bytes, int line, const std::string& text) {
+    return FirstLines(bytes, SplitLines(bytes).size(), line, text);
 }
 
 // Expects `read` to throw a FileError at `line` whose fault contains `fault`.

@@ -52,7 +52,7 @@ TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
         SCOPED_TRACE(row.what);
         TempFolder root;
         const std::string defaultBytes = ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg");
-        for (const char* name : {"current", "user", "shipped", "other"}) {
+        for (const char* name : {"current", "shipped", "other"}) {
             fs::create_directories(root.Path() / name);
         }
         WriteBytes(Cfg(root.Path() / "shipped"), defaultBytes);
@@ -61,6 +61,7 @@ TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
             WriteBytes(Cfg(root.Path() / "current"), defaultBytes);
         }
         if (row.inUser) {
+            fs::create_directories(root.Path() / "user");
             WriteBytes(Cfg(root.Path() / "user"), defaultBytes);
         }
         const fs::path start = root.Path() / (row.startInShipped ? "shipped" : "current");
@@ -68,18 +69,18 @@ TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
             const std::string relative = fs::relative(path, root.Path()).string();
             return row.readOnly.count(relative) == 0;
         };
-        std::optional<std::string> named;
-        if (row.named) {
-            named = Cfg(root.Path() / "other");
-        }
+        const auto named = row.named ? std::optional(Cfg(root.Path() / "other")) : std::nullopt;
         SettingsLocation location(
             named, {start.string(), (root.Path() / "user").string(), root.File("shipped")},
             canWrite);
 
         EXPECT_EQ(location.origin(), row.origin);
         EXPECT_EQ(location.readPath(), Cfg(root.Path() / row.read));
-        EXPECT_EQ(location.writePath(), Cfg(root.Path() / row.write));
         EXPECT_EQ(location.writeMoved(), std::string(row.read) != row.write);
+        // Getting ready to write makes the per-user folder only when it is written to.
+        EXPECT_EQ(location.prepareWrite(), Cfg(root.Path() / row.write));
+        EXPECT_EQ(fs::is_directory(root.Path() / "user"),
+                  row.inUser || std::string(row.write) == "user");
     }
 }
 
@@ -109,33 +110,6 @@ TEST(SettingsLocation, FirstStartCopiesTheDefaultIntoANewUserFolder) {
     EXPECT_EQ(ReadBytes(Cfg(user)), defaultBytes);
     EXPECT_EQ(location.writePath(), Cfg(user));
     EXPECT_TRUE(fs::is_empty(root.Path() / "start"));
-}
-
-// Started in a folder whose ruvo.cfg cannot be written back: the settings go to the per-user
-// file, which then holds the board data of the file read, and the start folder is untouched.
-TEST(SettingsLocation, SettingsFromAReadOnlyFolderAreSavedInTheUserFolder) {
-    TempFolder root;
-    const std::string original =
-        WithLine(ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg"), 5, "\"portable copy\"");
-    fs::create_directories(root.Path() / "portable");
-    WriteBytes(root.File("portable/ruvo.cfg"), original);
-    const fs::path user = root.Path() / "user";
-    const auto canWrite = [&](const std::string& path) {
-        return fs::path(path).filename() != "portable";
-    };
-    SettingsLocation location(
-        std::nullopt, {root.File("portable"), user.string(), root.File("shipped")}, canWrite);
-
-    const std::string target = location.prepareWrite();
-    SettingsFile::Save(location.readPath(), target, 7, 0, {"C", "H", "C", "C"}, {1, 1, 0, 1},
-                       {0, 0, 0, 1});
-
-    EXPECT_EQ(target, Cfg(user));
-    EXPECT_EQ(ReadBytes(root.File("portable/ruvo.cfg")), original);
-    const std::vector<std::string> saved = SplitLines(ReadBytes(target));
-    ASSERT_GE(saved.size(), 5u);
-    EXPECT_EQ(saved[0], "\"Speed Factor\",7,0");
-    EXPECT_EQ(saved[4], "\"portable copy\"");
 }
 
 } // namespace ruvo::test
