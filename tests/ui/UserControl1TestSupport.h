@@ -26,18 +26,15 @@ inline QColor rowColor(int id) {
 }
 
 // A shown list without a frame whose page holds `rows` rows of 20 pixels.
-inline void setUp(UserControl1& list, int rows) {
-    list.setBorderStyle(0);
-    list.setRowHeight(RowTwips);
-    list.setDropDownHeight(rows * RowTwips);
-    list.setEnabled(true);
-    list.setGeometry(0, 0, 240, 100);
-    list.show();
-}
-
-// The same, made and set up in one go.
 struct ShownList : UserControl1 {
-    explicit ShownList(int rows) { setUp(*this, rows); }
+    explicit ShownList(int rows, QWidget* parent = nullptr) : UserControl1(parent) {
+        setBorderStyle(0);
+        setRowHeight(RowTwips);
+        setDropDownHeight(rows * RowTwips);
+        setEnabled(true);
+        setGeometry(0, 0, 240, 100);
+        show();
+    }
 };
 
 inline void addRows(UserControl1& list, int first, int last) {
@@ -106,6 +103,11 @@ inline bool rowHasColor(const QImage& image, int k, const QColor& c) {
 
 inline QColor inverted(const QColor& c) {
     return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+}
+
+// Whether page position k is marked: its background is inverted.
+inline bool marked(UserControl1& list, int k) {
+    return shot(list).pixelColor(1, k * RowPx + 10) == inverted(list.BackColor());
 }
 
 } // namespace listtest
