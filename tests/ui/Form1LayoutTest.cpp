@@ -16,29 +16,26 @@ namespace {
 QStringList Faults(Form1& form) {
     QStringList found;
     const auto fault = [&](QWidget* widget, const QString& what) {
-        found << QStringLiteral("%1x%2 %3: %4")
-                     .arg(form.width())
+        found << u"%1x%2 %3: %4"_s.arg(form.width())
                      .arg(form.height())
                      .arg(widget->objectName(), what);
     };
     const auto wide = [&](QWidget* widget, const QFont& font, const QString& text, int room) {
         const int needed = QFontMetrics(font).horizontalAdvance(text);
         if (needed > room) {
-            fault(widget,
-                  QStringLiteral("'%1' needs %2 px, has %3").arg(text).arg(needed).arg(room));
+            fault(widget, u"'%1' needs %2 px, has %3"_s.arg(text).arg(needed).arg(room));
         }
     };
     const auto inside = [&](QWidget* widget) {
         const QRect where(widget->mapTo(&form, QPoint(0, 0)), widget->size());
         if (widget->isVisible() && !form.rect().contains(where)) {
-            fault(widget, QStringLiteral("runs off the window"));
+            fault(widget, u"runs off the window"_s);
         }
     };
     const int textHeight = QFontMetrics(form.font()).height();
     const auto small = [&](QWidget* widget, int height) {
         if (height * 3 < textHeight * 2) {
-            fault(widget,
-                  QStringLiteral("%1 px high beside texts of %2").arg(height).arg(textHeight));
+            fault(widget, u"%1 px high beside texts of %2"_s.arg(height).arg(textHeight));
         }
     };
     const int titleRoom = Form1::GroupTitleAllowance;
@@ -54,14 +51,13 @@ QStringList Faults(Form1& form) {
             wide(head, head->font(), QLatin1String(caption), head->width());
         }
         if (QFontMetrics(head->font()).height() > head->height()) {
-            fault(head, QStringLiteral("too low"));
+            fault(head, u"too low"_s);
         }
         for (int i = 0; i < 3; ++i) {
             DieImage* die = form.DiceNumx(3 * p + i);
             if (die->width() < 16 || die->height() < 16 ||
                 !QRect(QPoint(0, 0), panel->size()).contains(die->geometry())) {
-                fault(die,
-                      QStringLiteral("%1 px, outside its panel or too small").arg(die->width()));
+                fault(die, u"%1 px, outside its panel or too small"_s.arg(die->width()));
             }
         }
         BoxControl* options = form.PlayerOptions(p);
@@ -79,25 +75,24 @@ QStringList Faults(Form1& form) {
     for (const auto& [frame, first] : frames) {
         wide(frame, frame->font(), frame->title(), frame->width() - titleRoom);
         if (first->y() < QFontMetrics(frame->font()).height()) {
-            fault(frame, QStringLiteral("covered by ") + first->objectName());
+            fault(frame, u"covered by "_s + first->objectName());
         }
         inside(frame);
     }
-    wide(form.Label1(), form.Label1()->font(), QStringLiteral(" 14.5 secs"),
-         form.Label1()->width());
+    wide(form.Label1(), form.Label1()->font(), u" 14.5 secs"_s, form.Label1()->width());
     for (const char* name : {"Label2", "Label4"}) {
         QLabel* label = form.findChild<QLabel*>(QLatin1String(name));
         wide(label, label->font(), label->text(), label->width());
     }
     for (int d = 0; d < 7; ++d) {
         QLabel* line = form.DiceCount(d);
-        wide(line, line->font(), QStringLiteral("6's   99  99  99  99"), line->width());
+        wide(line, line->font(), u"6's   99  99  99  99"_s, line->width());
         if (line->geometry().bottom() >= form.DiceTFrame()->height()) {
-            fault(line, QStringLiteral("below its frame"));
+            fault(line, u"below its frame"_s);
         }
     }
-    wide(form.Commandline(), form.Commandline()->font(),
-         QStringLiteral(">Take your turn (enter piece#=moveby)"), form.Commandline()->width() - 8);
+    wide(form.Commandline(), form.Commandline()->font(), u">Take your turn (enter piece#=moveby)"_s,
+         form.Commandline()->width() - 8);
     inside(form.Commandline());
     for (int s = 0; s < ruvo::SquareTotal; ++s) {
         inside(form.Piece(s));
@@ -133,8 +128,7 @@ private slots:
                 QVERIFY2(board + form->Commandline()->height() <= form->height(),
                          qPrintable(where));
                 const QStringList found = Faults(*form);
-                QVERIFY2(found.isEmpty(),
-                         qPrintable(where + QStringLiteral("\n") + found.join('\n')));
+                QVERIFY2(found.isEmpty(), qPrintable(where + u"\n"_s + found.join('\n')));
             }
             // Texts grow with the window: on a larger window no text is smaller.
             form->resize(smallest);
@@ -150,14 +144,14 @@ private slots:
         QVERIFY(form.start());
         form->addLogLine("NEW GAME", 0);
         UserControl1* log = form->MovesList();
-        QWidget* surface = log->findChild<QWidget*>(QStringLiteral("Picture1"));
+        QWidget* surface = log->findChild<QWidget*>(u"Picture1"_s);
         const double twips = 1440.0 / form->screen()->logicalDotsPerInchY();
         QList<double> sizes;
         for (int step = 0; step < 4; ++step) {
             QFont font = form->font();
             font.setPointSizeF(log->FontSize());
             QVERIFY2(log->RowHeight() >= qRound(QFontMetrics(font).height() * twips),
-                     qPrintable(QStringLiteral("%1 points").arg(log->FontSize())));
+                     qPrintable(u"%1 points"_s.arg(log->FontSize())));
             QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(10, 5));
             QTest::qWait(0);
             sizes << log->FontSize();
@@ -192,7 +186,7 @@ private slots:
 int main(int argc, char* argv[]) {
     // Three screens side by side (small, ordinary, 4K), each at three scales, unless the run
     // names its own platform.
-    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/ruvo-screens-XXXXXX.json"));
+    QTemporaryFile screens(QDir::tempPath() + u"/ruvo-screens-XXXXXX.json"_s);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
         qgetenv("QT_QPA_PLATFORM") == "offscreen") {
         QStringList list;
@@ -201,15 +195,13 @@ int main(int argc, char* argv[]) {
             for (const double dpr : {1.0, 1.5, 2.0}) {
                 list << QStringLiteral("{\"name\":\"S%1x%2@%3\",\"x\":%4,\"y\":0,\"width\":%1,"
                                        "\"height\":%2,\"logicalDpi\":96,\"dpr\":%3}")
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(dpr)
-                            .arg(x);
+                            .arg(QString::number(size.width()), QString::number(size.height()),
+                                 QString::number(dpr), QString::number(x));
                 x += size.width();
             }
         }
         if (screens.open()) {
-            screens.write(QStringLiteral("{\"screens\":[%1]}").arg(list.join(',')).toUtf8());
+            screens.write(u"{\"screens\":[%1]}"_s.arg(list.join(',')).toUtf8());
             screens.close();
             qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
         }

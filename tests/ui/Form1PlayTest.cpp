@@ -11,8 +11,6 @@ using namespace form1test;
 
 namespace {
 
-const QString TurnPrompt = QStringLiteral(">Take your turn (enter piece#=moveby)");
-
 // Presses keys in the menu about to open.
 void PressInMenu(std::vector<Qt::Key> keys) {
     CloseLeftOpenLater();
@@ -58,7 +56,7 @@ private slots:
         QTimer::singleShot(closeAfter, form.form.get(), [&] { form->close(); });
         QElapsedTimer clock;
         clock.start();
-        form.type(QStringLiteral("START"));
+        form.type(u"START"_s);
         QVERIFY2(clock.elapsed() < 10000, "the game went on after the window closed");
         QVERIFY(form.dialogs->questions.isEmpty()); // the game did not reach its end
         QVERIFY(form->game().stopped() && !form->isVisible());
@@ -66,7 +64,7 @@ private slots:
         // Whatever the user does now, nothing more happens.
         const int lines = form->MovesList()->ListCount();
         QVERIFY(lines >= 1);
-        form.type(QStringLiteral("START"));
+        form.type(u"START"_s);
         QTest::mouseClick(form->Start(), Qt::LeftButton);
         QCOMPARE(form->MovesList()->ListCount(), lines);
         QVERIFY(form.dialogs->menus.empty());
@@ -76,7 +74,7 @@ private slots:
         Sandbox sandbox(UserSettings{.paused = "1000"});
         StartedForm form;
         QVERIFY(form.start());
-        const QString paused = QStringLiteral(">player paused, hit space bar to continue");
+        const QString paused = u">player paused, hit space bar to continue"_s;
         int linesAtStop = 0;
         int linesAfterSpace = 0;
         QTimer::singleShot(300, form.form.get(), [&] {
@@ -89,29 +87,21 @@ private slots:
             linesAfterSpace = form->MovesList()->ListCount();
             form->close();
         });
-        form.type(QStringLiteral("START"));
+        form.type(u"START"_s);
         QCOMPARE(linesAtStop, 1);
         QVERIFY(linesAfterSpace > linesAtStop);
-    }
-
-    void spaceAtTheWindowClearsTheFirstDiceLabel() {
-        Sandbox sandbox;
-        StartedForm form;
-        QVERIFY(form.start());
-        QTest::keyClick(form.form.get(), Qt::Key_Space);
-        QCOMPARE(form->DiceHead(0)->text(), QString());
-        QCOMPARE(form->DiceHead(1)->text(), QStringLiteral("move by"));
     }
 
     void promptShowsTheTurnAndKeepsTheKeyboardThroughClicks() {
         Sandbox sandbox(UserSettings{.types = "HCCC"});
         StartedForm form({6, 3});
         QVERIFY(form.start(true));
-        form.type(QStringLiteral("start"));
-        QCOMPARE(form->Commandline()->text(), TurnPrompt);
+        form.type(u"start"_s);
+        const QString prompt = u">Take your turn (enter piece#=moveby)"_s;
+        QCOMPARE(form->Commandline()->text(), prompt);
         QCOMPARE(form->Commandline()->palette().color(QPalette::Base), QColor(0, 0, 155));
         QCOMPARE(form->Commandline()->palette().color(QPalette::Text), QColor(Qt::white));
-        QCOMPARE(form->DiceHead(0)->text(), QStringLiteral("move by"));
+        QCOMPARE(form->DiceHead(0)->text(), u"move by"_s);
         QCOMPARE(form->DiceNumx(0)->face(), 6);
         QCOMPARE(form->DiceNumx(1)->face(), 3);
         QCOMPARE(form->DiceNumx(2)->face(), 0);
@@ -119,15 +109,13 @@ private slots:
         const auto typedKeysReachTheCommandLine = [&](const char* after) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY2(focus == form->Commandline(), after);
-            QTest::keyClicks(focus, QStringLiteral("3=6"));
-            QCOMPARE(form->Commandline()->text(), QStringLiteral("3=6"));
-            form->Commandline()->setText(TurnPrompt);
+            QTest::keyClicks(focus, u"3=6"_s);
+            QCOMPARE(form->Commandline()->text(), u"3=6"_s);
+            form->Commandline()->setText(prompt);
         };
         typedKeysReachTheCommandLine("the prompt");
         QTest::mouseClick(form->Piece(76), Qt::LeftButton); // a piece: its preview shows
         typedKeysReachTheCommandLine("a piece");
-        QTest::mouseClick(form->Piece(ruvo::AmountMarker), Qt::LeftButton);
-        typedKeysReachTheCommandLine("the marker");
         QTest::mouseClick(form.form.get(), Qt::LeftButton, {},
                           form->Piece(76)->geometry().center() +
                               QPoint(0, form->Piece(76)->height()));
@@ -161,12 +149,15 @@ private slots:
         const int speed = form.SpeedRange()->value();
         Press(Qt::Key_Left); // towards LONG
         QCOMPARE(form.game().state().SpeedRange, speed - 1);
-        QCOMPARE(form.Label1()->text(), QStringLiteral(" 1.5 secs"));
+        QCOMPARE(form.Label1()->text(), u" 1.5 secs"_s);
         form.Start()->setFocus(Qt::TabFocusReason);
         QVERIFY(form.Start()->grab().toImage() != unfocused); // the focus mark
+        QTest::keyClick(&form, Qt::Key_Space); // at the window: the first dice label clears
+        QCOMPARE(form.DiceHead(0)->text(), QString());
+        QCOMPARE(form.DiceHead(1)->text(), u"move by"_s);
 
         QCOMPARE(QAccessible::queryAccessibleInterface(form.Start())->role(), QAccessible::Button);
-        QCOMPARE(AccessibleName(form.PlayerOptions(2)), QStringLiteral("Options, player 3"));
+        QCOMPARE(AccessibleName(form.PlayerOptions(2)), u"Options, player 3"_s);
         QVERIFY(QAccessible::queryAccessibleInterface(form.PlayerOptions(2))
                     ->actionInterface()
                     ->actionNames()
@@ -178,28 +169,26 @@ private slots:
         StartedForm started({6, 3});
         QVERIFY(started.start());
         Form1& form = *started;
-        QCOMPARE(AccessibleName(form.Piece(4)), QStringLiteral("Square 4: empty"));
+        QCOMPARE(AccessibleName(form.Piece(4)), u"Square 4: empty"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(form.Piece(77))->role(),
                  QAccessible::StaticText);
-        started.type(QStringLiteral("START"));
-        QCOMPARE(AccessibleName(form.PlayerInfo(0)), QStringLiteral("Player 1: person, to move"));
-        QCOMPARE(AccessibleName(form.DiceNumx(0)), QStringLiteral("Player 1 die 1: 6"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(form.DiceNumx(0))->role(),
-                 QAccessible::Graphic);
+        started.type(u"START"_s);
+        QCOMPARE(AccessibleName(form.PlayerInfo(0)), u"Player 1: person, to move"_s);
+        QCOMPARE(AccessibleName(form.DiceNumx(0)), u"Player 1 die 1: 6"_s);
         QAccessibleTableInterface* counts =
             QAccessible::queryAccessibleInterface(form.DiceTFrame())->tableInterface();
         QVERIFY(counts);
         QCOMPARE(counts->rowCount(), 6);
         QCOMPARE(counts->columnCount(), 4);
-        QCOMPARE(counts->rowDescription(5), QStringLiteral("6's"));
-        QCOMPARE(counts->columnDescription(0), QStringLiteral("P1"));
-        QCOMPARE(counts->cellAt(5, 0)->text(QAccessible::Name), QStringLiteral("1"));
-        QCOMPARE(counts->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("0"));
+        QCOMPARE(counts->rowDescription(5), u"6's"_s);
+        QCOMPARE(counts->columnDescription(0), u"P1"_s);
+        QCOMPARE(counts->cellAt(5, 0)->text(QAccessible::Name), u"1"_s);
+        QCOMPARE(counts->cellAt(0, 0)->text(QAccessible::Name), u"0"_s);
 
-        started.type(QStringLiteral("2=9"));
-        QCOMPARE(AccessibleName(form.Piece(4)), QStringLiteral("Square 4: player 1, piece 2"));
+        started.type(u"2=9"_s);
+        QCOMPARE(AccessibleName(form.Piece(4)), u"Square 4: player 1, piece 2"_s);
         QCOMPARE(form.SpeedRange()->accessibleDescription(),
-                 QStringLiteral("Pause between automatic moves: 0 secs"));
+                 u"Pause between automatic moves: 0 secs"_s);
     }
 
     void aGameWithKeysOnly() {
@@ -217,9 +206,9 @@ private slots:
         QCOMPARE(key.log(), QStringList({"Dice throw :  6  3   "}));
 
         QCOMPARE(QApplication::focusWidget(), form.Commandline()); // brought by the prompt
-        QTest::keyClicks(form.Commandline(), QStringLiteral("2=9"));
+        QTest::keyClicks(form.Commandline(), u"2=9"_s);
         Press(Qt::Key_Return);
-        QCOMPARE(key.log().last(), QStringLiteral("Dice throw :  6  2   "));
+        QCOMPARE(key.log().last(), u"Dice throw :  6  2   "_s);
 
         // Arrows: next piece and option, back, round to the last option; Enter moves.
         const std::pair<Qt::Key, const char*> steps[] = {
@@ -234,8 +223,8 @@ private slots:
         }
         QVERIFY(form.Piece(ruvo::AmountMarker)->isVisible());
         Press(Qt::Key_Return);
-        QVERIFY(key.log().contains(QStringLiteral("Open piece 1 by 8")));
-        QCOMPARE(form.Commandline()->text().left(1), QStringLiteral(">")); // the prompt again
+        QVERIFY(key.log().contains(u"Open piece 1 by 8"_s));
+        QCOMPARE(form.Commandline()->text().left(1), u">"_s); // the prompt again
 
         for (int i = 0; i < 3; ++i) {
             Press(Qt::Key_Tab);
@@ -249,7 +238,7 @@ private slots:
         QCOMPARE(key.dialogs->messages,
                  QStringList({"Game will be saved at the completion of this turn"}));
         Press(Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(key.dialogs->questions.last(), QStringLiteral("Quit current game?"));
+        QCOMPARE(key.dialogs->questions.last(), u"Quit current game?"_s);
         QVERIFY(form.endedByGame() && !form.isVisible());
     }
 
@@ -274,7 +263,7 @@ private slots:
             return true;
         };
         QTimer::singleShot(3000, form.form.get(), [&] { form->close(); });
-        form.type(QStringLiteral("start"));
+        form.type(u"start"_s);
         QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 10000);
         QVERIFY(answered);
         QVERIFY(std::max(longest, form.log().size()) > 10);

@@ -22,10 +22,6 @@ using namespace form1test;
 
 namespace {
 
-QPoint TopLeft(const WindowLayout::Rect& rect) {
-    return QPoint(rect.left, rect.top);
-}
-
 QByteArray Saved(Form1& form) {
     return QByteArray::fromStdString(ruvo::SavedGameFile::Format(form.game().savedGame()));
 }
@@ -68,16 +64,13 @@ private slots:
         // The command line starts right under the board's fifteen rows.
         QCOMPARE(form->Commandline()->y(), form->Piece(37)->geometry().bottom() + 1);
 
-        // From the default grid: square 0 at column 1 row 7, 24 at column 15, 37 at row 15.
+        // Fifteen tiles each way; yard squares half a tile away from the middle of their block.
         const WindowLayout& layout = *form->boardLayout();
         const int t = layout.tileSize;
-        QCOMPARE(TopLeft(layout.square[0]), QPoint(0, 6 * t));
-        QCOMPARE(QPoint(layout.boardRight, layout.boardBottom), QPoint(15 * t, 15 * t));
-        QCOMPARE(layout.start.left, 7 * t);
-        // Yard squares move half a tile away from the middle of their block.
         const int half = qRound(t * 0.5);
-        QCOMPARE(TopLeft(layout.square[76]), QPoint(t - half, t - half)); // up and left
-        QCOMPARE(layout.square[78].top, 4 * t + half);                    // down and right
+        QCOMPARE(QPoint(layout.boardRight, layout.boardBottom), QPoint(15 * t, 15 * t));
+        QCOMPARE(QPoint(layout.square[76].left, layout.square[76].top), QPoint(t - half, t - half));
+        QCOMPARE(layout.square[78].top, 4 * t + half); // down and right
         for (int s = 0; s < ruvo::ControlTotal; ++s) {
             QCOMPARE(form->Piece(s)->isVisible(), s < ruvo::SquareTotal);
         }
@@ -92,7 +85,7 @@ private slots:
             const QRect yard = form->toPixels(layout.yard[p]);
             for (int s = 0; s < ruvo::FirstYardSquare; ++s) {
                 QVERIFY2(!yard.intersects(form->Piece(s)->geometry()),
-                         qPrintable(QStringLiteral("yard %1 square %2").arg(p).arg(s)));
+                         qPrintable(u"yard %1 square %2"_s.arg(p).arg(s)));
             }
             const QWidget* panel[] = {form->PlayerInfo(p), form->PlayerOptions(p),
                                       form->PlayerTypePicture(p)};
@@ -111,41 +104,36 @@ private slots:
         }
     }
 
-    void controlsShowTheirTextsAndTheGame() {
+    void controlsAndMenusShowTheirTexts() {
         Sandbox sandbox;
         StartedForm form;
         QVERIFY(form.start());
-        QCOMPARE(form->Start()->caption(), QStringLiteral("MENU"));
-        QCOMPARE(form->Start()->toolTip(), QStringLiteral("Click for commands"));
+        QCOMPARE(form->Start()->caption(), u"MENU"_s);
+        QCOMPARE(form->Start()->toolTip(), u"Click for commands"_s);
         for (int p = 0; p < 4; ++p) {
-            QCOMPARE(form->PlayerOptions(p)->caption(), QStringLiteral("Options"));
+            QCOMPARE(form->PlayerOptions(p)->caption(), u"Options"_s);
             QCOMPARE(form->PlayerOptions(p)->toolTip(),
-                     QStringLiteral("Click for Player %1 options").arg(p + 1));
+                     u"Click for Player %1 options"_s.arg(p + 1));
         }
-        QCOMPARE(form->Speedframe()->title(), QStringLiteral("Pause between Auto moves"));
-        QCOMPARE(form->Movesframe()->title(), QStringLiteral("Moves Log"));
-        QCOMPARE(form->DiceTFrame()->title(), QStringLiteral("Throw Counts"));
+        QCOMPARE(form->Speedframe()->title(), u"Pause between Auto moves"_s);
+        QCOMPARE(form->Movesframe()->title(), u"Moves Log"_s);
+        QCOMPARE(form->DiceTFrame()->title(), u"Throw Counts"_s);
         QCOMPARE(form->SpeedRange()->value(), 28);
-        QCOMPARE(form->SpeedRange()->toolTip(), QStringLiteral("Adjust play speed"));
-        QCOMPARE(form->findChild<QLabel*>("Label2")->text(), QStringLiteral("LONG"));
-        QCOMPARE(form->findChild<QLabel*>("Label4")->text(), QStringLiteral("SHORT"));
-        QCOMPARE(form->DiceCount(6)->text(), QStringLiteral("6's    .   .   .   ."));
+        QCOMPARE(form->SpeedRange()->toolTip(), u"Adjust play speed"_s);
+        QCOMPARE(form->findChild<QLabel*>("Label2")->text(), u"LONG"_s);
+        QCOMPARE(form->findChild<QLabel*>("Label4")->text(), u"SHORT"_s);
+        QCOMPARE(form->DiceCount(6)->text(), u"6's    .   .   .   ."_s);
         QVERIFY(form->DiceCount(0)->font().fixedPitch());
 
         // A click puts the cursor into the design text; the first key still replaces it.
-        QCOMPARE(form->Commandline()->text(), QStringLiteral("Command Line"));
+        QCOMPARE(form->Commandline()->text(), u"Command Line"_s);
         QTRY_COMPARE(QApplication::focusWidget(), form->Commandline());
         QTest::mouseClick(form->Commandline(), Qt::LeftButton);
         form->Commandline()->deselect();
-        form.type(QStringLiteral("singleauto"));
+        form.type(u"singleauto"_s);
         QCOMPARE(form.dialogs->messages, QStringList({"Single moves will be automatic"}));
         QCOMPARE(form->Commandline()->text(), QString());
-    }
 
-    void menusHaveTheirItemsInOrder() {
-        Sandbox sandbox;
-        StartedForm form;
-        QVERIFY(form.start());
         // The Start cell's command menu; dismissed, nothing happens.
         QTest::mouseClick(form->Start(), Qt::LeftButton);
         QCOMPARE(form.dialogs->menus.at(0).captions,
@@ -157,14 +145,14 @@ private slots:
         QTest::mouseClick(form->PlayerOptions(0), Qt::LeftButton);
         QTest::mouseClick(form->PlayerOptions(2), Qt::RightButton);
         QCOMPARE(form.dialogs->menus.size(), size_t(3));
-        QCOMPARE(form.dialogs->menus[1].title, QStringLiteral("Player 1 Options"));
+        QCOMPARE(form.dialogs->menus[1].title, u"Player 1 Options"_s);
         QCOMPARE(form.dialogs->menus[1].captions,
                  QStringList({"Human", "Playing", "Not paused", "-", "Easy", "Standard", "Strong",
                               "Cancel"}));
         QCOMPARE(form.dialogs->menus[1].enabled,
                  QList<bool>({true, true, false, true, false, false, false, true}));
-        QCOMPARE(form.dialogs->menus[2].title, QStringLiteral("Player 3 Options"));
-        QCOMPARE(form.dialogs->menus[2].captions.first(), QStringLiteral("Computer"));
+        QCOMPARE(form.dialogs->menus[2].title, u"Player 3 Options"_s);
+        QCOMPARE(form.dialogs->menus[2].captions.first(), u"Computer"_s);
         QVERIFY(!form.dialogs->menus[2].enabled.contains(false));
 
         // Help and about from the menu; the help page is looked for in the program's data folder.
@@ -186,7 +174,7 @@ private slots:
         QVERIFY(form->PlayerOptions(2)->isVisible());
         form.dialogs->menuPicks = {"Not playing"};
         QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
-        QCOMPARE(form->PlayerInfo(2)->title(), QStringLiteral("PLAYER 3"));
+        QCOMPARE(form->PlayerInfo(2)->title(), u"PLAYER 3"_s);
         QVERIFY(form->PlayerTypePicture(2)->isVisible());
         QVERIFY(form->Piece(ruvo::YardSquare(2, 0))->isVisible());
     }
@@ -198,7 +186,7 @@ private slots:
         QVERIFY(!form->startUp());
         QCOMPARE(form.dialogs->messages.size(), 1);
         const QString message = form.dialogs->messages[0];
-        QVERIFY2(message.startsWith(QStringLiteral("Ruvo cannot start")), qPrintable(message));
+        QVERIFY2(message.startsWith(u"Ruvo cannot start"_s), qPrintable(message));
         QVERIFY2(message.contains("ruvo.cfg: cannot be opened"), qPrintable(message));
         QVERIFY(!form->isVisible());
     }
@@ -213,7 +201,7 @@ private slots:
             QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton);
             QCOMPARE(form->game().levels().level(1), ruvo::ComputerLevel::Strong);
             QCOMPARE(form->PlayerTypePicture(1)->toolTip(),
-                     QStringLiteral("Computer to play for this Player (Strong)"));
+                     u"Computer to play for this Player (Strong)"_s);
             QVERIFY(form.log().isEmpty());
             // The menu ticks the level; a person's levels cannot be chosen.
             QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton);
@@ -222,13 +210,12 @@ private slots:
             QTest::mouseClick(form->PlayerOptions(0), Qt::LeftButton);
             QCOMPARE(form->game().levels().level(0), ruvo::ComputerLevel::Standard);
             QTest::mouseClick(form->PlayerOptions(3), Qt::LeftButton);
-            QCOMPARE(form->PlayerTypePicture(2)->toolTip(),
-                     QStringLiteral("Computer to play for this Player"));
+            QCOMPARE(form->PlayerTypePicture(2)->toolTip(), u"Computer to play for this Player"_s);
         }
         // Kept beside the settings file, whose own format stays as it was.
         QCOMPARE(sandbox.contents(), settingsBefore);
         QCOMPARE(QSettings("ruvo-prefs.ini", QSettings::IniFormat).value("Players/Level2"),
-                 QStringLiteral("Strong"));
+                 u"Strong"_s);
         StartedForm again;
         QVERIFY(again.start());
         QCOMPARE(again->game().levels().level(1), ruvo::ComputerLevel::Strong);
@@ -267,12 +254,12 @@ private slots:
         {
             DesktopForm form(sandbox, shipped);
             form->SpeedRange()->setValue(7);
-            form.type(QStringLiteral("Sound"));
+            form.type(u"Sound"_s);
             form.dialogs->menuPicks = {"Computer", "Not paused", "Playing"};
             QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton); // computer -> person
             QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton); // pause on
             QTest::mouseClick(form->PlayerOptions(3), Qt::LeftButton); // removed
-            form.type(QStringLiteral("EXIT"));
+            form.type(u"EXIT"_s);
             QVERIFY(form->endedByGame() && !form->isVisible());
 
             const QByteArray written = ReadAll(form.configFolder + "/ruvo.cfg");
@@ -288,7 +275,7 @@ private slots:
             QVERIFY(form.dialogs->messages[0].contains(form.configFolder + "/ruvo.cfg"));
         }
         DesktopForm again(sandbox, shipped);
-        again.type(QStringLiteral("exit"));
+        again.type(u"exit"_s);
         QCOMPARE(again.dialogs->messages, QStringList()); // told once
         QCOMPARE(ReadAll(shipped + "/ruvo.cfg"), original);
         QCOMPARE(QDir(shipped).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -310,7 +297,7 @@ private slots:
                                      form->close();
                                  }
                              });
-            form.type(QStringLiteral("start"));
+            form.type(u"start"_s);
             QCOMPARE(moves, 25);
             QVERIFY(form.dialogs->questions.isEmpty());
             QCOMPARE(ReadAll(form.unfinished()), atRoundTop);
@@ -322,7 +309,7 @@ private slots:
         QCOMPARE(again->game().state().AwaitingStart, again->game().state().FlagYes);
 
         // Exit leaves nothing behind; nor does No at the next start.
-        again.type(QStringLiteral("exit"));
+        again.type(u"exit"_s);
         QVERIFY(!QFileInfo::exists(again.unfinished()));
         QFile kept(again.unfinished());
         QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(atRoundTop) > 0);
@@ -339,18 +326,18 @@ private slots:
         {
             // Player 1 throws 6 3 and moves; player 2, a person, throws 6 2.
             DesktopForm form(sandbox, sandbox.folder(), {6, 3, 6, 2});
-            form.type(QStringLiteral("start"));
+            form.type(u"start"_s);
             QCOMPARE(form->game().state().CurrentPlayer, 1);
             form->close();
         }
         const ruvo::SavedGame kept = ruvo::SavedGameFile::Read(
             (sandbox.folder() + "/data/ruvo/unfinished.ruv").toStdString());
         QCOMPARE(kept.CurrentPlayer, 0); // the person's turn starts again from its throw
-        QCOMPARE(QString::fromStdString(kept.PieceSquares[0]).left(2), QStringLiteral("04"));
+        QCOMPARE(QString::fromStdString(kept.PieceSquares[0]).left(2), u"04"_s);
 
         DesktopForm again(sandbox, sandbox.folder(), {6, 2});
         again.watch->offer();
-        again.type(QStringLiteral("start"));
+        again.type(u"start"_s);
         QVERIFY(again->game().waitingForPerson());
         QCOMPARE(again->game().state().CurrentPlayer, 1);
     }
@@ -369,11 +356,11 @@ private slots:
             return QString::fromLocal8Bit(process.readAllStandardOutput() +
                                           process.readAllStandardError());
         };
-        const QString help = run(QStringLiteral("--help"), 0);
-        QVERIFY2(help.contains(QStringLiteral("--config <FILE>")), qPrintable(help));
-        QVERIFY(help.contains(QStringLiteral("GAME.ruv")));
-        QCOMPARE(run(QStringLiteral("--version"), 0), QStringLiteral("ruvo " RUVO_VERSION "\n"));
-        const QString bad = run(QStringLiteral("--colour"), 2);
+        const QString help = run(u"--help"_s, 0);
+        QVERIFY2(help.contains(u"--config <FILE>"_s), qPrintable(help));
+        QVERIFY(help.contains(u"GAME.ruv"_s));
+        QCOMPARE(run(u"--version"_s, 0), QStringLiteral("ruvo " RUVO_VERSION "\n"));
+        const QString bad = run(u"--colour"_s, 2);
         QVERIFY2(bad.endsWith(QStringLiteral("Usage: ruvo [--config FILE] [GAME.ruv]; ruvo --help "
                                              "lists the options.\n")),
                  qPrintable(bad));
@@ -396,11 +383,11 @@ private slots:
             });
         };
         answer(QMessageBox::Yes);
-        QVERIFY(dialogs.askYesNo(&owner, QStringLiteral("Restart ?")));
+        QVERIFY(dialogs.askYesNo(&owner, u"Restart ?"_s));
         answer(QMessageBox::No);
-        QVERIFY(!dialogs.askYesNo(&owner, QStringLiteral("Quit current game?")));
+        QVERIFY(!dialogs.askYesNo(&owner, u"Quit current game?"_s));
         answer(QMessageBox::Ok);
-        dialogs.message(&owner, QStringLiteral("Saved"));
+        dialogs.message(&owner, u"Saved"_s);
         QCOMPARE(shown, QStringList({"Restart ?", "Quit current game?", "Saved"}));
     }
 };

@@ -31,6 +31,8 @@
 
 namespace form1test {
 
+using namespace Qt::StringLiterals;
+
 inline QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -69,7 +71,7 @@ public:
         }
         MenuShown shown{menu->title(), {}, {}};
         for (QAction* item : menu->actions()) {
-            shown.captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            shown.captions << (item->isSeparator() ? u"-"_s : item->text());
             shown.enabled << item->isEnabled();
         }
         menus.push_back(shown);
@@ -108,10 +110,10 @@ private:
 
 // The four user settings lines of ruvo.cfg.
 struct UserSettings {
-    QString types = QStringLiteral("CCCC");
+    QString types = u"CCCC"_s;
     int speed = 30;
-    QString enabled = QStringLiteral("1111");
-    QString paused = QStringLiteral("0000");
+    QString enabled = u"1111"_s;
+    QString paused = u"0000"_s;
 
     QByteArray lines() const {
         auto list = [](const QString& flags, const QString& quote) {
@@ -124,7 +126,7 @@ struct UserSettings {
         return QStringLiteral("\"Speed Factor\",%1,1\r\n\"Player Type\",%2\r\n"
                               "\"Player Enabled\",%3\r\n\"Player Pause\",%4\r\n")
             .arg(speed)
-            .arg(list(types, QStringLiteral("\"")), list(enabled, {}), list(paused, {}))
+            .arg(list(types, u"\""_s), list(enabled, {}), list(paused, {}))
             .toLatin1();
     }
     // Where the four lines end in a settings file's bytes.
@@ -145,8 +147,8 @@ public:
         : previous_(QDir::currentPath()) {
         QVERIFY2(folder_.isValid(), "no temporary folder");
         qputenv("HOME", folder_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
-        qputenv("XDG_DATA_HOME", folder_.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder_.filePath(u"config"_s).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", folder_.filePath(u"data"_s).toLocal8Bit());
         QVERIFY(QFile::copy(QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.cfg"), path()));
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir::setCurrent(folder_.path());
@@ -159,7 +161,7 @@ public:
     }
     ~Sandbox() { QDir::setCurrent(previous_); }
 
-    QString path() const { return folder_.filePath(QStringLiteral("ruvo.cfg")); }
+    QString path() const { return folder_.filePath(u"ruvo.cfg"_s); }
     QString folder() const { return folder_.path(); }
     QByteArray contents() const { return ReadAll(path()); }
 
