@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/DelimitedReader.h"
-#include "files/DelimitedWriter.h"
 
 #include "FileTestSupport.h"
 
@@ -118,15 +117,6 @@ TEST(DelimitedReader, NamesOtherEncodingsAndShowsOtherBytesAsEscapes) {
               "\"\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xC0\\xAF\"");
     EXPECT_EQ(FileError("dir/\xFFgame.ruv", 2, "bad").what(),
               std::string("dir/\\xFFgame.ruv, line 2: bad"));
-}
-
-TEST(DelimitedWriter, QuotesTextAndEndsEveryRecordWithCrLf) {
-    DelimitedWriter out;
-    out.Text("Speed Factor").Integer(30).Integer(1).EndRecord();
-    out.Integer(-1).EndRecord();
-    out.Text(" 76,77 ").EndRecord();
-    out.Line("raw, \"text\"");
-    EXPECT_EQ(out.Bytes(), "\"Speed Factor\",30,1\r\n-1\r\n\" 76,77 \"\r\nraw, \"text\"\r\n");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules: the board numbering; on hand-made positions the possible-moves list and the
-// record's copy of it, blocks, yards, the exact count home, captures and the computer's weights;
-// on random boards the list and the choice against their plain definitions; the dice; whole
+// record's copy of it, blocks, yards, the exact count home and captures; on random boards the
+// list, the computer's weights and its choice against their plain definitions; the dice; whole
 // seeded games with the board checked after every move.
 #include "files/Text.h"
 #include "game/BoardState.h"
@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,7 +26,8 @@ using Amounts = std::vector<std::array<int, 4>>;
 
 using Positions = std::array<std::array<int, 4>, 4>;
 
-// A board where each player's pieces stand at the given positions (0: the piece's own yard).
+// A board where each player's pieces stand at the given path positions (0: the piece's own
+// yard), players not given in their yards.
 RulesState Board(const Positions& positions) {
     RulesState state = RulesState::newGame({true, true, true, true});
     state.clearBoard();
@@ -37,11 +37,6 @@ RulesState Board(const Positions& positions) {
         }
     }
     return state;
-}
-RulesState Board(std::initializer_list<std::array<int, 4>> players) {
-    Positions positions{};
-    std::copy(players.begin(), players.end(), positions.begin());
-    return Board(positions);
 }
 
 Throws Thrown(int d1, int d2 = 0, int d3 = 0) {
@@ -61,17 +56,11 @@ Amounts List(const RulesState& state, int player, const Throws& throws) {
     return amounts;
 }
 
-// The game's record of a board with its throws prepared: list, choice and options.
-GameState Prepared(const RulesState& rules, int player, int d1, int d2 = 0, int d3 = 0) {
+// The game's record of a board with one throw prepared: list, choice and options.
+GameState Prepared(const RulesState& rules, int player, int d1) {
     GameState state;
-    for (int p = 0; p < 4; ++p) {
-        for (int k = 0; k < 4; ++k) {
-            state.PieceSquares[p][k] = rules.position[p][k];
-        }
-    }
-    state.DiceThrow = {0, static_cast<int16_t>(d1), static_cast<int16_t>(d2),
-                       static_cast<int16_t>(d3)};
-    PrepareTurnMoves(state, player);
+    state.DiceThrow = {0, static_cast<int16_t>(d1), 0, 0};
+    PrepareTurnMoves(state, rules, player, true);
     return state;
 }
 
@@ -92,8 +81,6 @@ int PositionOn(int player, int square) {
     }
     return 0;
 }
-
-constexpr std::array<int, 4> Yard = {0, 0, 0, 0};
 
 TEST(TextConventions, NumbersAndDigits) {
     EXPECT_EQ(Str(5), " 5");
@@ -145,24 +132,6 @@ TEST(BoardGeometry, OccupantsAndMarksFollowTheSquareRecords) {
     EXPECT_EQ(SquareOccupant(state, 87).player, -1);
 }
 
-TEST(PossibleMoves, WorkedListWithDestinationsOptionsAndChoice) {
-    const GameState state = Prepared(Board({{{10, 20, 0, 0}}}), 0, 6, 2);
-    const Amounts expected = {{6, 2, 0, 0}, {2, 6, 0, 0}, {2, 0, 6, 0}, {0, 2, 6, 0}, {2, 0, 0, 6},
-                              {0, 2, 0, 6}, {8, 0, 0, 0}, {0, 8, 0, 0}, {0, 0, 8, 0}, {0, 0, 0, 8}};
-    EXPECT_EQ(List(Board({{{10, 20, 0, 0}}}), 0, Thrown(6, 2)), expected);
-    EXPECT_EQ(state.PossibleMoveCount, 11);
-    EXPECT_EQ(MoveEntryText(state, 1), "Possible Unique Moves");
-    EXPECT_EQ(MoveEntryText(state, 4), " 02  00  06  00 12  20  01  79");
-    EXPECT_EQ(MoveEntryText(state, 10), " 00  00  08  00 10  20  03  79");
-    EXPECT_EQ(Options(state, 0), (std::vector<std::string>{"02,12", "06,16", "08,18"}));
-    EXPECT_EQ(Options(state, 2), (std::vector<std::string>{"06,01", "08,03"}));
-    // Opening scores 56, the others 1: the first opening move wins.
-    EXPECT_EQ(state.ChosenMove, 4);
-    // One move is chosen as it is; none leaves the choice at -1.
-    EXPECT_EQ(Prepared(Board({{{10, 0, 0, 0}}}), 0, 4).ChosenMove, 2);
-    EXPECT_EQ(Prepared(Board({}), 0, 4).ChosenMove, -1);
-}
-
 TEST(PossibleMoves, YardPiecesNeedSixOrMoreAndEveryThrowIsSpent) {
     EXPECT_TRUE(List(Board({}), 0, Thrown(3)).empty());
     EXPECT_EQ(List(Board({}), 0, Thrown(6, 3)),
@@ -198,12 +167,12 @@ TEST(PossibleMoves, HomeIsReachedByTheExactCount) {
 TEST(PossibleMoves, BlocksStopOthersButNotTheirOwner) {
     // Two pieces of player 2 on board square 13, three squares ahead of player 0's piece at 10.
     const int on13 = PositionOn(2, 13);
-    const RulesState blocked = Board({{{10, 0, 0, 0}}, Yard, {{on13, on13, 0, 0}}});
+    const RulesState blocked = Board({{{10, 0, 0, 0}, {}, {on13, on13, 0, 0}}});
     EXPECT_TRUE(List(blocked, 0, Thrown(3)).empty());
     EXPECT_EQ(List(blocked, 0, Thrown(2)).size(), 1u);
     EXPECT_EQ(List(blocked, 2, Thrown(4)).size(), 2u) << "a player passes its own block";
     // Player 1 has two pieces on player 0's position 4, one on its own start square.
-    const RulesState mixed = Board({{{1, 51, 53, 0}}, {{43, 43, 1, 0}}});
+    const RulesState mixed = Board({{{1, 51, 53, 0}, {43, 43, 1, 0}}});
     EXPECT_EQ(List(mixed, 0, Thrown(5)), (Amounts{{0, 5, 0, 0}}))
         << "the piece at 1 may move up to 2, the one at 53 up to 4";
     EXPECT_TRUE(List(mixed, 0, Thrown(6, 6, 5)).empty());
@@ -211,10 +180,10 @@ TEST(PossibleMoves, BlocksStopOthersButNotTheirOwner) {
 
 TEST(PossibleMoves, TheStartSquareBlockedOrHeldByOne) {
     const int startOfZero = PositionOn(3, 1);
-    EXPECT_TRUE(List(Board({Yard, Yard, Yard, {{startOfZero, startOfZero, 0, 0}}}), 0, Thrown(6, 5))
-                    .empty());
+    EXPECT_TRUE(
+        List(Board({{{}, {}, {}, {startOfZero, startOfZero, 0, 0}}}), 0, Thrown(6, 5)).empty());
     // One opponent piece there is captured by the opening move and goes back to its yard.
-    RulesState state = Board({Yard, Yard, {{0, 28, 0, 0}}});
+    RulesState state = Board({{{}, {}, {0, 28, 0, 0}}});
     const MoveList opening(state, 0, Thrown(6, 1));
     ASSERT_EQ(opening.size(), 4);
     NullObserver quiet;
@@ -233,46 +202,6 @@ TEST(PossibleMoves, TwoPiecesOnOneSquareGiveTwoEntriesWithTheSameOptions) {
     EXPECT_EQ(MoveEntryText(state, 3), " 00  05  00  00 20  25  78  79");
     EXPECT_EQ(Options(state, 0), Options(state, 1));
     EXPECT_EQ(Options(state, 0), std::vector<std::string>{"05,25"});
-}
-
-int Score(const RulesState& state, int player, std::array<int, 4> amounts) {
-    MoveList::Move move = 0;
-    for (int k = 0; k < 4; ++k) {
-        move |= MoveList::Move(amounts[k]) << (8 * k);
-    }
-    return StandardChooser::score(state, player, move);
-}
-
-int Choice(const RulesState& state, int player, const Throws& throws) {
-    const MoveList moves(state, player, throws);
-    return StandardChooser()(state, player, throws, moves);
-}
-
-TEST(ComputerChoice, WeightsAndTheFirstOfTheBestWins) {
-    // Pieces at 10 and 20, throw 4, one opponent piece on board square 16: 10 -> 14 lands 2
-    // behind it (+5), 20 -> 24 flees from 4 ahead of it (+10).
-    const RulesState flee = Board({{{10, 20, 0, 0}}, {{PositionOn(1, 16), 0, 0, 0}}});
-    EXPECT_EQ(Score(flee, 0, {4, 0, 0, 0}), 6);
-    EXPECT_EQ(Score(flee, 0, {0, 4, 0, 0}), 11);
-    EXPECT_EQ(Choice(flee, 0, Thrown(4)), 1);
-    // Home beats opening: 1 + 60 + 42 against 1 + 55.
-    const RulesState home = Board({{{51, 0, 0, 0}}});
-    EXPECT_EQ(Score(home, 0, {6, 0, 0, 0}), 103);
-    EXPECT_EQ(Score(home, 0, {0, 6, 0, 0}), 56);
-    EXPECT_EQ(Choice(home, 0, Thrown(6)), 0);
-    // Breaking up a pair costs 50 for either piece; the lower piece number moves.
-    const RulesState pair = Board({{{30, 30, 0, 0}}});
-    EXPECT_EQ(Score(pair, 0, {3, 0, 0, 0}), -49);
-    EXPECT_EQ(Score(pair, 0, {0, 3, 0, 0}), -49);
-    EXPECT_EQ(Choice(pair, 0, Thrown(3)), 0);
-    // Capturing at 20 (+40) beats joining its own piece at 30 (+30) and a plain move.
-    const RulesState capture = Board({{{17, 27, 30, 0}}, Yard, {{PositionOn(2, 20), 0, 0, 0}}});
-    EXPECT_EQ(Score(capture, 0, {3, 0, 0, 0}), 41);
-    EXPECT_EQ(Score(capture, 0, {0, 3, 0, 0}), 31);
-    EXPECT_EQ(Score(capture, 0, {0, 0, 3, 0}), 1);
-    EXPECT_EQ(Choice(capture, 0, Thrown(3)), 0);
-    // A move of two pieces adds both pieces' terms to one base.
-    EXPECT_EQ(Score(Board({{{10, 20, 0, 0}}}), 0, {2, 0, 6, 0}), 56);
 }
 
 // The list by its plain definition: the throws as thrown, then the sums the game tries, each
