@@ -34,7 +34,7 @@ public:
             return 0;
         }
         const Scorer scorer(state, player);
-        int pieceScore[4][18];
+        int pieceScore[4][19]; // amounts 1..18: three throws of six at most
         uint32_t known[4] = {0, 0, 0, 0};
         int best = 0;
         int bestScore = 0;
