@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(list.ListIndex(), 6);
     }
 
-    void propertiesAreStoredUnderTheirNames() {
+    void propertiesAreStoredUnderTheirNamesAndReadBackOrDefaulted() {
         UserControl1 list;
         QSignalSpy changes(&list, &UserControl1::PropertyChanged);
         list.setGridLines(true);
@@ -208,28 +208,26 @@ private slots:
         QCOMPARE(copy.forecolor(), QColor(128, 0, 0));
         QCOMPARE(copy.text(), QStringLiteral("restored"));
         QVERIFY(copy.FontSize() != 30); // written, never read back
-    }
 
-    void missingPropertiesTakeTheirDefaults() {
-        UserControl1 list;
-        list.setEnabled(true);
-        list.setBorderStyle(0);
-        list.setGridColor(Qt::red);
-        list.ReadProperties(PropertyBag());
-        QCOMPARE(list.Enabled(), false);
-        QCOMPARE(list.BorderStyle(), 1);
-        QCOMPARE(list.GridColor(), QColor(0, 0, 0));
-        QCOMPARE(list.forecolor(), list.palette().color(QPalette::Text));
-        QCOMPARE(list.BackColor(), list.palette().color(QPalette::Button));
-        QCOMPARE(list.ListIndex(), -1);
+        // Missing properties take their defaults.
+        copy.setEnabled(true);
+        copy.setBorderStyle(0);
+        copy.setGridColor(Qt::red);
+        copy.ReadProperties(PropertyBag());
+        QCOMPARE(copy.Enabled(), false);
+        QCOMPARE(copy.BorderStyle(), 1);
+        QCOMPARE(copy.GridColor(), QColor(0, 0, 0));
+        QCOMPARE(copy.forecolor(), copy.palette().color(QPalette::Text));
+        QCOMPARE(copy.BackColor(), copy.palette().color(QPalette::Button));
+        QCOMPARE(copy.ListIndex(), -1);
 
         PropertyBag chosen;
         chosen.WriteProperty("ListIndex", 0);
-        list.setUserMode(false); // reading a stored chosen row at design time is no error
-        list.ReadProperties(chosen);
-        list.InitProperties();
-        QCOMPARE(list.BorderStyle(), 0);
-        QCOMPARE(list.Mode(), 0);
+        copy.setUserMode(false); // reading a stored chosen row at design time is no error
+        copy.ReadProperties(chosen);
+        copy.InitProperties();
+        QCOMPARE(copy.BorderStyle(), 0);
+        QCOMPARE(copy.Mode(), 0);
     }
 };
 
