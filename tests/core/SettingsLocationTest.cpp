@@ -60,9 +60,10 @@ TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
         if (row.inCurrent) {
             WriteBytes(Cfg(root.Path() / "current"), defaultBytes);
         }
+        const fs::path user = root.Path() / "config" / "ruvo";
         if (row.inUser) {
-            fs::create_directories(root.Path() / "user");
-            WriteBytes(Cfg(root.Path() / "user"), defaultBytes);
+            fs::create_directories(user);
+            WriteBytes(Cfg(user), defaultBytes);
         }
         const fs::path start = root.Path() / (row.startInShipped ? "shipped" : "current");
         const auto canWrite = [&](const std::string& path) {
@@ -70,26 +71,33 @@ TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
             return row.readOnly.count(relative) == 0;
         };
         const auto named = row.named ? std::optional(Cfg(root.Path() / "other")) : std::nullopt;
-        SettingsLocation location(
-            named, {start.string(), (root.Path() / "user").string(), root.File("shipped")},
-            canWrite);
+        SettingsLocation location(named, {start.string(), user.string(), root.File("shipped")},
+                                  canWrite);
 
         EXPECT_EQ(location.origin(), row.origin);
-        EXPECT_EQ(location.readPath(), Cfg(root.Path() / row.read));
+        const auto path = [&](const std::string& folder) {
+            return Cfg(folder == "user" ? user : root.Path() / folder);
+        };
+        EXPECT_EQ(location.readPath(), path(row.read));
         EXPECT_EQ(location.writeMoved(), std::string(row.read) != row.write);
         // Getting ready to write makes the per-user folder only when it is written to.
-        EXPECT_EQ(location.prepareWrite(), Cfg(root.Path() / row.write));
-        EXPECT_EQ(fs::is_directory(root.Path() / "user"),
-                  row.inUser || std::string(row.write) == "user");
+        EXPECT_EQ(location.prepareWrite(), path(row.write));
+        EXPECT_EQ(fs::is_directory(user), row.inUser || std::string(row.write) == "user");
+        // The first start copies the shipped default there, and nothing else is written.
+        location.makeUserFile();
+        const bool copied = row.origin == Origin::Shipped;
+        EXPECT_EQ(location.origin(), copied ? Origin::UserFolder : row.origin);
+        EXPECT_EQ(location.readPath(), copied ? Cfg(user) : path(row.read));
+        EXPECT_EQ(ReadBytes(Cfg(user)), row.inUser || copied ? defaultBytes : "");
+        EXPECT_EQ(fs::exists(Cfg(root.Path() / "current")), row.inCurrent);
     }
 }
 
-TEST(SettingsLocation, FirstStartCopiesTheDefaultIntoANewUserFolder) {
+TEST(SettingsLocation, AFirstStartWithoutADefaultNamesItAndMakesNoFolder) {
     TempFolder root;
     fs::create_directories(root.Path() / "shipped");
     fs::create_directories(root.Path() / "start");
     const fs::path user = root.Path() / "config" / "ruvo";
-    // Without a default the missing file is named and no folder is made.
     try {
         SettingsLocation(std::nullopt, {root.File("start"), user.string(), root.File("shipped")})
             .makeUserFile();
@@ -98,18 +106,6 @@ TEST(SettingsLocation, FirstStartCopiesTheDefaultIntoANewUserFolder) {
         EXPECT_EQ(error.file(), root.File("shipped/ruvo.cfg"));
     }
     EXPECT_FALSE(fs::exists(root.Path() / "config"));
-
-    const std::string defaultBytes = ReadBytes(RUVO_SOURCE_DIR "/data/ruvo.cfg");
-    WriteBytes(root.File("shipped/ruvo.cfg"), defaultBytes);
-    SettingsLocation location(std::nullopt,
-                              {root.File("start"), user.string(), root.File("shipped")});
-    location.makeUserFile();
-
-    EXPECT_EQ(location.origin(), Origin::UserFolder);
-    EXPECT_EQ(location.readPath(), Cfg(user));
-    EXPECT_EQ(ReadBytes(Cfg(user)), defaultBytes);
-    EXPECT_EQ(location.writePath(), Cfg(user));
-    EXPECT_TRUE(fs::is_empty(root.Path() / "start"));
 }
 
 } // namespace ruvo::test
