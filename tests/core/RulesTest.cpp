@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules: the board numbering; on hand-made positions the possible-moves list and the
-// record's copy of it, blocks, yards, the exact count home and captures; on random boards the
-// list, the computer's weights and its choice against their plain definitions; the dice; whole
-// seeded games with the board checked after every move.
+// The rules: on hand-made positions the possible-moves list and the record's copy of it,
+// blocks, yards, the exact count home and captures; on random boards the list, the computer's
+// weights and its choice against their plain definitions; the dice; whole seeded games with the
+// board checked after every move.
 #include "files/Text.h"
-#include "game/BoardState.h"
 #include "game/ScriptedDice.h"
 #include "game/TurnMoves.h"
 #include "rules/RulesPlay.h"
@@ -93,43 +92,6 @@ TEST(TextConventions, NumbersAndDigits) {
     EXPECT_EQ(DieText(13), "3");
     EXPECT_EQ(RightAligned2(5), " 5");
     EXPECT_EQ(RightAligned2(123), "12");
-}
-
-TEST(BoardGeometry, PathsVisitDistinctSquaresFromTheirStartToTheirHome) {
-    const int starts[4] = {1, 14, 27, 40};
-    const int finals[4] = {57, 63, 69, 75};
-    for (int p = 0; p < 4; ++p) {
-        EXPECT_EQ(BoardSquare(p, 1), starts[p]);
-        EXPECT_EQ(BoardSquare(p, 57), finals[p]);
-        EXPECT_TRUE(IsFinalSquare(finals[p]));
-        EXPECT_FALSE(IsFinalSquare(finals[p] - 1));
-        EXPECT_EQ(BoardSquare(p, 83), 83);
-        std::array<bool, SquareTotal> seen{};
-        for (int r = 1; r <= 57; ++r) {
-            const int square = BoardSquare(p, r);
-            ASSERT_LT(square, SquareTotal);
-            EXPECT_FALSE(seen[square]) << "player " << p << " position " << r;
-            seen[square] = true;
-            EXPECT_EQ(RulesState::squareOf(p, r), square);
-        }
-    }
-    EXPECT_EQ(BoardSquare(1, 38), 51);
-    EXPECT_EQ(BoardSquare(1, 39), 0);
-    EXPECT_EQ(BoardSquare(3, 13), 0);
-    EXPECT_EQ(BoardSquare(1, 52), 58);
-}
-
-TEST(BoardGeometry, OccupantsAndMarksFollowTheSquareRecords) {
-    GameState state;
-    PlaceAllInYards(state);
-    state.Piece[87].Tag = "*  87878787";
-    MarkSquare(state, 87, 2, 1);
-    EXPECT_EQ(state.Piece[87].Tag, "*2187878787");
-    const Occupant occupant = SquareOccupant(state, 87);
-    EXPECT_EQ(occupant.player, 2);
-    EXPECT_EQ(occupant.piece, 3);
-    ClearSquareMark(state, 87);
-    EXPECT_EQ(SquareOccupant(state, 87).player, -1);
 }
 
 TEST(PossibleMoves, YardPiecesNeedSixOrMoreAndEveryThrowIsSpent) {
