@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
+
 class HelpFormTest : public QObject {
     Q_OBJECT
 
@@ -106,40 +108,36 @@ private slots:
         WindowDialogs dialogs;
         QWidget owner;
         owner.show();
-        QTimer failSafe;
-        failSafe.setSingleShot(true);
-        connect(&failSafe, &QTimer::timeout, &owner, [&dialogs] {
-            if (dialogs.helpWindow() != nullptr) {
-                dialogs.helpWindow()->done(QDialog::Rejected);
-            }
-        });
-        // The first HELP: a place inside the page, a new size and position, then Exit.
+        // Shows HELP, runs `step` on the window once it is up and closes it if the step did not.
+        const auto help = [&](const std::function<void()>& step) {
+            QTimer::singleShot(0, &owner, [&] {
+                form = dialogs.helpWindow();
+                step();
+                if (form != nullptr && form->isVisible()) {
+                    form->done(QDialog::Rejected);
+                }
+            });
+            dialogs.showHelp(&owner, pagePath);
+        };
         QRect placed;
-        QTimer::singleShot(0, &owner, [&] {
-            form = dialogs.helpWindow();
+        help([&] { // a place inside the page, a new size and position, then Exit
             clickLink("Go to one");
             form->setGeometry(form->x() + 40, form->y() + 30, 700, 520);
             placed = form->geometry();
             QTest::mouseClick(button("Command3"), Qt::LeftButton);
+            QVERIFY(!form->isVisible());
         });
-        failSafe.start(5000);
-        dialogs.showHelp(&owner, pagePath);
-        QVERIFY(failSafe.isActive());
-        QPointer<HelpForm> first = dialogs.helpWindow();
+        const QPointer<HelpForm> first = dialogs.helpWindow();
         QVERIFY(first);
-
         // The second HELP shows the same window where it was, on the same place with its history.
-        QTimer::singleShot(0, &owner, [&] {
-            QCOMPARE(dialogs.helpWindow(), first.data());
+        help([&] {
+            QCOMPARE(form.data(), first.data());
             QCOMPARE(first->geometry(), placed);
             QCOMPARE(browser()->source(), pageUrl("one"));
             QVERIFY(browser()->verticalScrollBar()->value() > 0);
             QCOMPARE(back(), pageUrl());
             first->close(); // the close box
         });
-        failSafe.start(5000);
-        dialogs.showHelp(&owner, pagePath);
-        QVERIFY(failSafe.isActive());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY2(first.isNull(), "the close box unloads the window");
     }
@@ -156,8 +154,8 @@ private slots:
         QCOMPARE(view->height(), 480 - bottomAllowance - top);
         for (const char* name : {"Command1", "Command2", "Command3"}) {
             const QRect r = button(name)->geometry();
-            QVERIFY2(r.top() >= view->geometry().bottom() && r.bottom() < 480, name);
-            QVERIFY2(r.left() >= 0 && r.right() < 640, name);
+            QVERIFY2(r.top() >= view->geometry().bottom() && QRect(0, 0, 640, 480).contains(r),
+                     name);
         }
         // Too small for the browser's height: the width still follows, the height stays.
         form->resize(sideAllowance + 30, bottomAllowance + top - 10);
@@ -179,13 +177,10 @@ private slots:
         QFile file(QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.htm"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(file.readAll());
-        QStringList anchors;
-        for (const auto& m : QRegularExpression("<a name=\"([^\"]+)\"").globalMatch(html)) {
-            anchors << m.captured(1);
-        }
         int targetCount = 0;
         for (const auto& m : QRegularExpression("<a href=\"#([^\"]+)\"").globalMatch(html)) {
-            QVERIFY2(anchors.contains(m.captured(1)), qPrintable(m.captured(1)));
+            const QString anchor = "<a name=\"" + m.captured(1) + '"';
+            QVERIFY2(html.contains(anchor), qPrintable(anchor));
             ++targetCount;
         }
         QVERIFY(targetCount >= 10);

@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(rowIds(shot(list), 3), QList<int>({40, 41, 0}));
     }
 
-    void itemDataIsANumberKeptWithTheRow() {
+    void itemDataIsANumberKeptWithTheRowAndUpdatesChangeWhatItShows() {
         ShownList list(10);
         addRows(list, 1, 3);
         QCOMPARE(list.GetItemData(0), std::optional<double>(0.0));
@@ -118,14 +118,7 @@ private slots:
         QCOMPARE(list.GetItemData(3), std::nullopt);
         QCOMPARE(list.GetItemData(-1), std::nullopt);
 
-        list.Additem(QStringLiteral("inserted"), -1);
-        list.SetItemData(-1, 4);
-        QCOMPARE(list.GetItemData(0), std::optional<double>(4.0));
-    }
-
-    void updatesChangeWhatTheRowShows() {
-        ShownList list(10);
-        addRows(list, 1, 3);
+        // Updates change what a row shows.
         list.UpdateForeColor(1, rowColor(20));
         list.UpdateText(2, blocks(12));
         list.UpdateText(3, QStringLiteral("ignored"));
@@ -145,6 +138,10 @@ private slots:
         const int before = inkWidth(image, 2);
         list.UpdateFont(2, QStringLiteral("DejaVu Sans Mono"));
         QVERIFY(inkWidth(shot(list), 2) != before);
+
+        list.Additem(QStringLiteral("inserted"), -1);
+        list.SetItemData(-1, 4);
+        QCOMPARE(list.GetItemData(0), std::optional<double>(4.0));
     }
 
     void sortComparesCharacterCodesThenTheOtherFieldsAndRedrawsThePage() {
