@@ -45,8 +45,7 @@ class ScriptedDialogs : public ModalDialogs {
 public:
     struct MenuShown {
         QString title;
-        QStringList captions; // separators as "-"
-        QList<bool> enabled;
+        QStringList captions; // separators as "-", items that cannot be picked in brackets
     };
 
     QStringList messages;
@@ -69,10 +68,10 @@ public:
         if (realMenus) {
             return WindowDialogs().popupMenu(menu, at);
         }
-        MenuShown shown{menu->title(), {}, {}};
+        MenuShown shown{menu->title(), {}};
         for (QAction* item : menu->actions()) {
-            shown.captions << (item->isSeparator() ? u"-"_s : item->text());
-            shown.enabled << item->isEnabled();
+            const QString caption = item->isSeparator() ? u"-"_s : item->text();
+            shown.captions << (item->isEnabled() ? caption : '(' + caption + ')');
         }
         menus.push_back(shown);
         const QString pick = menuPicks.empty() ? QString() : Take(menuPicks);
