@@ -20,6 +20,16 @@ protected:
     TempFolder folder;
 
     std::string file(const std::string& name) const { return folder.File(name); }
+    // Saves the game as it stands, the given player to move, in the named file.
+    void saveAs(const std::string& name, int current) {
+        state.CurrentPlayer = static_cast<int16_t>(current);
+        SavedGameFile::Write(file(name), game.savedGame());
+    }
+    // Picks "remove" or "add" in the player's options menu.
+    void removeOrAdd(int player) {
+        host.playerWords = {"ENABLEDISABLE"};
+        game.playerOptionsMouseUp(player);
+    }
     // Runs action once, during the first wait of the game.
     void duringFirstWait(std::function<void()> action) {
         host.onWait = [action = std::move(action), done = false](long) mutable {
@@ -62,7 +72,7 @@ protected:
     }
 };
 
-TEST_F(CommandsTest, MenuWordsAreDispatched) {
+TEST_F(CommandsTest, MenuAndTypedWordsAreDispatched) {
     startUp();
     host.commandWords = {"SOUND", "SOUND", "HELP", "ABOUT", "", "NONSENSE"};
     game.clickStart();
@@ -78,10 +88,8 @@ TEST_F(CommandsTest, MenuWordsAreDispatched) {
     EXPECT_EQ(host.aboutShown, 1);
     EXPECT_TRUE(host.questions.empty());
     EXPECT_TRUE(game.menuTag().empty());
-}
 
-TEST_F(CommandsTest, WordsAreTakenInAnyCaseAndSingleAutoToggles) {
-    startUp();
+    // Typed words are taken in any case and with spaces.
     game.commandLineEnter("singleauto");
     EXPECT_EQ(state.SingleAuto, 1);
     game.commandLineEnter("SINGLE AUTO");
@@ -191,9 +199,9 @@ TEST_F(CommandsTest, ALoadedGameGoesOnFromItsPositions) {
     place(0, 1, 30);
     place(1, 2, 45);
     place(3, 3, 57);
-    state.CurrentPlayer = 1;
-    state.PlayerPaused[3] = 1;
-    SavedGameFile::Write(file("saved.ruv"), game.savedGame());
+    state.PlayerType[1] = "H";
+    state.PlayerPaused = {0, 1, 0, 1}; // a person loses its pause, a computer keeps it
+    saveAs("saved.ruv", 1);
 
     // The same program started again loads it.
     const GameState saved = state;
@@ -224,36 +232,18 @@ TEST_F(CommandsTest, ALoadedGameGoesOnFromItsPositions) {
     EXPECT_EQ(state.PlayerInfo[2].caption, "NOT PLAYING");
     EXPECT_EQ(state.PlayerInfo[0].caption, "PLAYING");
     EXPECT_FALSE(state.Piece[84].visible);
-    EXPECT_EQ(state.PlayerPaused[3], 1);
+    EXPECT_EQ(state.PlayerPaused, (std::array<int16_t, 4>{0, 0, 0, 1}));
     // The driver went on with the player after the saved one; player 3 is not playing.
     EXPECT_EQ(state.CurrentPlayer, 2);
     EXPECT_EQ(host.sounds.front(), "Shsh-dot.wav");
-}
-
-TEST_F(CommandsTest, APersonSavedWithAPauseLoadsWithout) {
-    startUp();
-    SavedGame game0 = game.savedGame();
-    game0.CurrentPlayer = 0;
-    game0.PlayerType = {"H", "C", "C", "C"};
-    game0.PlayerPaused = {1, 1, 0, 0};
-    SavedGameFile::Write(file("paused.ruv"), game0);
-    ASSERT_TRUE(game.loadGame(file("paused.ruv")));
-    EXPECT_EQ(state.PlayerPaused[0], 0);
-    EXPECT_EQ(state.PlayerPaused[1], 1);
 }
 
 TEST_F(CommandsTest, AFailedLoadLeavesTheGameExactlyAsItWas) {
     startUp("HCCC");
     place(0, 0, 10);
     place(0, 1, 20);
-    state.CurrentPlayer = 0;
-    setThrows(6, 4);
-    state.DiceNum[0] = "6";
-    state.DiceNum[1] = "4";
+    personToMove(0, 6, 4);
     state.DiceHead[0] = LabelView{"move by", true};
-    PrepareTurnMoves(state, 0);
-    game.pacer().LogLine(1, "an earlier line");
-    game.driver().promptPerson(0);
     game.commandLineEnter("1=6"); // half the move made
     ASSERT_EQ(PiecePosition(state, 0, 0), 16);
     ASSERT_TRUE(game.waitingForPerson());
@@ -356,9 +346,7 @@ TEST_F(CommandsTest, APersonTurnedComputerDuringItsTurnMovesAtOnce) {
 
 TEST_F(CommandsTest, RemovingAndReaddingPlayers) {
     startUp("CCCC", "1110");
-    host.playerWords = {"ENABLEDISABLE"};
-    host.answers = {true};
-    game.playerOptionsMouseUp(1);
+    removeOrAdd(1);
     EXPECT_EQ(host.questions, (std::vector<std::string>{"Remove Player 2 ?"}));
     EXPECT_EQ(host.log.back().text, "DISABLED");
     EXPECT_EQ(host.log.back().palette, 2);
@@ -369,14 +357,12 @@ TEST_F(CommandsTest, RemovingAndReaddingPlayers) {
     EXPECT_EQ(state.RemovePending[1], 1);
 
     // Two players left: removing another only plays the error sound.
-    host.playerWords = {"ENABLEDISABLE"};
-    game.playerOptionsMouseUp(0);
+    removeOrAdd(0);
     EXPECT_EQ(host.sounds.back(), "kvterr2.wav");
     EXPECT_EQ(state.PlayerEnabled[0], 1);
 
     // Player 4 joins with its pieces in the yard.
-    host.playerWords = {"ENABLEDISABLE"};
-    game.playerOptionsMouseUp(3);
+    removeOrAdd(3);
     EXPECT_EQ(host.log.back().text, "ENABLED");
     EXPECT_EQ(state.PlayerCount, 3);
     EXPECT_EQ(state.PlayerInfo[3].caption, "PLAYER 4");
@@ -385,37 +371,21 @@ TEST_F(CommandsTest, RemovingAndReaddingPlayers) {
     EXPECT_EQ(SquareOccupant(state, 91).player, 3);
 }
 
-TEST_F(CommandsTest, ARemovedPlayersPiecesStayUntilItsTurnComes) {
-    startUp();
-    place(1, 0, 10);
-    state.CurrentPlayer = 0;
-    host.playerWords = {"ENABLEDISABLE"};
-    host.answers = {true};
-    game.playerOptionsMouseUp(1);
-    EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], 1) << "still on the board";
-    dice.add({3, 3});
-    stopAtTurn(3);
-    game.RunTurns();
-    EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], -1);
-    EXPECT_EQ(state.SquareCount[BoardSquare(1, 10)], 0);
-    EXPECT_EQ(PieceSquaresText(state, 1), "80,81,82,83");
-    EXPECT_FALSE(state.Piece[80].visible);
-    EXPECT_EQ(state.RemovePending[1], 0);
-}
-
 TEST_F(CommandsTest, AFinishedPlayerCannotBeRemovedDuringTheGame) {
     startUp();
     state.CurrentPlayer = 2;
     state.FinishPlace[1] = 1;
-    host.playerWords = {"ENABLEDISABLE"};
-    game.playerOptionsMouseUp(1);
+    removeOrAdd(1);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Player has finished already"}));
     EXPECT_EQ(state.PlayerEnabled[1], 1);
     EXPECT_TRUE(host.questions.empty());
 }
 
-TEST_F(CommandsTest, RestartDuringTheWaitBeforeAPromptComesAtOnce) {
-    startUp("HCCC");
+class RestartDuringAWait : public CommandsTest,
+                           public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(RestartDuringAWait, PlaysNoMoreOfTheOldGame) {
+    startUp(GetParam());
     place(0, 0, 10);
     place(0, 1, 20);
     dice.add({4, 3});
@@ -424,28 +394,17 @@ TEST_F(CommandsTest, RestartDuringTheWaitBeforeAPromptComesAtOnce) {
     game.StartOrRestart();
     EXPECT_EQ(host.questions, (std::vector<std::string>{"Restart ?"}));
     EXPECT_TRUE(host.prompts.empty()) << "the person was prompted with the old game's throw";
-    EXPECT_EQ(host.logged("GAME RESTARTED"), 1);
+    EXPECT_EQ(host.logged("Move piece 1 by 4") + host.logged("Move piece 2 by 4"), 0);
     EXPECT_EQ(PiecePosition(state, 0, 0), 76);
     EXPECT_EQ(host.log.back().text, "No move") << "the new game's first throw, 3, was played";
 }
 
-TEST_F(CommandsTest, RestartDuringAComputersWaitPlaysNoMoreOfTheOldGame) {
-    startUp();
-    place(0, 0, 10);
-    dice.add({4, 3});
-    duringFirstWait([this] { game.StartOrRestart(); });
-    stopWhen([this] { return host.logged("GAME RESTARTED") == 1 && state.TurnCount >= 1; });
-    game.StartOrRestart();
-    EXPECT_EQ(host.logged("Move piece 1 by 4"), 0);
-    EXPECT_EQ(host.logged("GAME RESTARTED"), 1);
-    EXPECT_EQ(PiecePosition(state, 0, 0), 76);
-}
+INSTANTIATE_TEST_SUITE_P(PersonOrComputer, RestartDuringAWait, ::testing::Values("HCCC", "CCCC"));
 
 TEST_F(CommandsTest, ALoadChosenDuringTheWaitBeforeAPromptComesAtOnce) {
     startUp();
     place(2, 0, 30);
-    state.CurrentPlayer = 0;
-    SavedGameFile::Write(file("saved.ruv"), game.savedGame());
+    saveAs("saved.ruv", 0);
 
     startUp("HCCC");
     place(0, 0, 10);
@@ -470,14 +429,15 @@ TEST_F(CommandsTest, EveryRemovedPlayersPiecesLeaveAndTheGameEnds) {
     placeBlocks();
     host.answers = {true, true};
     duringFirstWait([this] {
-        host.playerWords = {"ENABLEDISABLE", "ENABLEDISABLE"};
-        game.playerOptionsMouseUp(1);
-        game.playerOptionsMouseUp(2);
+        removeOrAdd(1);
+        removeOrAdd(2);
+        EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], 1) << "on the board until its turn";
     });
     ASSERT_TRUE(playsToItsEnd(5, [this] { game.StartOrRestart(); }))
         << "still running after " << state.TurnCount << " turns";
     expectOffTheBoard(1);
     expectOffTheBoard(2);
+    EXPECT_EQ(state.RemovePending, (std::array<int16_t, 4>{}));
 }
 
 TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
@@ -485,8 +445,7 @@ TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
     placeBlocks();
     state.PlayerEnabled[1] = 0; // removed, and saved before the driver reached them
     state.PlayerEnabled[2] = 0;
-    state.CurrentPlayer = 3;
-    SavedGameFile::Write(file("absent.ruv"), game.savedGame());
+    saveAs("absent.ruv", 3);
 
     startUp();
     ASSERT_TRUE(game.loadGame(file("absent.ruv")));
@@ -506,13 +465,11 @@ TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
 TEST_F(CommandsTest, ARemovalStillPendingLeavesALoadedGameAlone) {
     startUp();
     place(1, 0, 10);
-    state.CurrentPlayer = 1;
-    SavedGameFile::Write(file("four.ruv"), game.savedGame());
+    saveAs("four.ruv", 1);
 
     startUp();
     state.CurrentPlayer = 0;
-    host.playerWords = {"ENABLEDISABLE"};
-    game.playerOptionsMouseUp(1);
+    removeOrAdd(1);
     ASSERT_EQ(state.PlayerEnabled[1], 0);
     ASSERT_TRUE(game.loadGame(file("four.ruv")));
     EXPECT_EQ(state.RemovePending, (std::array<int16_t, 4>{}));
