@@ -67,7 +67,6 @@ private slots:
         QCOMPARE(back(), pageUrl());
         QCOMPARE(forward(), pageUrl());
         QCOMPARE(browser()->verticalScrollBar()->value(), 200);
-
         browser()->verticalScrollBar()->setValue(0);
         clickLink("Go to one");
         QCOMPARE(browser()->source(), pageUrl("one"));
@@ -79,7 +78,6 @@ private slots:
         QCOMPARE(back(), pageUrl()); // nowhere to go
         QCOMPARE(forward(), pageUrl("one"));
         QCOMPARE(forward(), pageUrl("two"));
-
         // Back returns from another file; Forward and its key would lead away from the page and do
         // nothing. The keys and the mouse's back button move as the buttons do.
         clickLink("Other file");

@@ -49,7 +49,6 @@ private slots:
         list.show();
         QCOMPARE(list.RowHeight(), 0);
         list.Additem(QStringLiteral("Move piece 1 by 6"));
-
         // 1.2 times the height of "M", in twips at 15 twips per pixel.
         QFont font = list.font();
         font.setPointSizeF(10);
@@ -75,7 +74,6 @@ private slots:
         list.setTopIndex(3);
         QCOMPARE(changes.count(), 1);
         QCOMPARE(rowIds(shot(list), 5), QList<int>({3, 4, 5, 6, 0}));
-
         // Rows added below the page are not drawn until TopIndex -1 shows the last page.
         addRows(list, 7, 30);
         QCOMPARE(rowIds(shot(list), 10), range(3, 12));
@@ -94,14 +92,12 @@ private slots:
         const QColor background = list.BackColor();
         addRows(list, 1, 2);
         QCOMPARE(shot(list).pixelColor(120, RowPx - 2), background);
-
         list.setGridLines(true);
         QImage image = shot(list);
         QCOMPARE(image.pixelColor(120, RowPx - 2), inverted(background));
         QCOMPARE(image.pixelColor(120, RowPx - 1), background);
         QCOMPARE(image.pixelColor(0, 2 * RowPx - 2), inverted(background));
         QCOMPARE(image.pixelColor(120, 3 * RowPx - 2), background); // no third row
-
         list.setGridColor(QColor(0, 0, 255));
         image = shot(list);
         const QColor merged(inverted(background).red(), inverted(background).green(), 255);
@@ -122,7 +118,6 @@ private slots:
         QVERIFY(marked(list, 3));
         QTest::keyClick(surface(list), Qt::Key_Escape);
         QCOMPARE(shot(list), plain);
-
         list.ShowItem(24); // row 25 becomes the last row of the page
         QCOMPARE(scrollBar(list)->value(), 15);
         list.ShowItem(19); // already in view
@@ -130,7 +125,6 @@ private slots:
         list.ShowItem(4); // row 5 becomes the top row
         QCOMPARE(scrollBar(list)->value(), 4);
         QVERIFY(marked(list, 0));
-
         // Without grid lines a mark paints the background over the row.
         list.setGridLines(false);
         list.ShowItem(5);
@@ -157,7 +151,6 @@ private slots:
         QWidget* area = surface(list);
         QTest::mouseMove(area, QPoint(50, RowPx + 5));
         QCOMPARE(area->toolTip(), QString());
-
         list.setToolTip(true);
         QTest::mouseMove(area, QPoint(50, RowPx + 6));
         QCOMPARE(area->toolTip(), QString(80, QLatin1Char('W')));
@@ -206,7 +199,6 @@ private slots:
         QCOMPARE(third->rect().height(), RowPx);
         QCOMPARE(log->childAt(top.left() + 5, top.top() + RowPx + 5), log->child(3));
         QCOMPARE(log->child(6), nullptr);
-
         heard.clear();
         list.Additem(QStringLiteral("Dice throw :  6  3   "));
         QVERIFY(WasHeard(QAccessible::ObjectCreated, surface(list), 6));
@@ -218,7 +210,6 @@ private slots:
         QVERIFY(WasHeard(QAccessible::ObjectCreated, surface(list), 0));
         QCOMPARE(log->child(0)->text(QAccessible::Name), QStringLiteral("first"));
         QCOMPARE(log->child(1)->text(QAccessible::Name), QStringLiteral("Move piece 1 by 6"));
-
         // Arrow keys mark a row: the reader follows it.
         surface(list)->setFocus();
         QTRY_VERIFY(surface(list)->hasFocus());
@@ -228,7 +219,6 @@ private slots:
         QCOMPARE(log->focusChild(), log->child(topRow));
         QVERIFY(log->child(topRow)->state().selected);
         QVERIFY(WasHeard(QAccessible::Focus, surface(list), topRow));
-
         heard.clear();
         list.Clear();
         QCOMPARE(log->childCount(), 0);

@@ -36,7 +36,6 @@ private slots:
         list.setGridLines(true);
         list.Additem(QStringLiteral("Move piece 1 by 6"), 0, -1, QString(), QColor(0, 0, 128));
         list.Additem(blocks(), 0, -1, QString(), rowColor(2));
-
         const QImage image = surface(list)->grab().toImage();
         QCOMPARE(image.devicePixelRatio(), 2.0);
         QCOMPARE(image.height(), 2 * (4 * RowPx + 2));

@@ -53,7 +53,6 @@ private slots:
         QCOMPARE(rowIds(shot(list), 2), QList<int>({0, 0})); // row 30, marked, at the top
         QTest::keyClick(area, Qt::Key_Home);
         QCOMPARE(scrollBar(list)->value(), 0);
-
         list.setTopIndex(-1);
         QSignalSpy ups(&list, &UserControl1::MouseUp);
         QTest::mouseClick(area, Qt::RightButton, Qt::ShiftModifier, QPoint(30, 2 * RowPx + 4));
@@ -111,7 +110,6 @@ private slots:
         QVERIFY(dropButton(list)->isVisible());
         QVERIFY(!surface(list)->isVisible());
         QCOMPARE(closedHeight, editBox(list)->height());
-
         QTest::mouseClick(dropButton(list), Qt::LeftButton);
         QVERIFY(surface(list)->isVisible());
         QCOMPARE(surface(list)->y(), closedHeight);
@@ -125,7 +123,6 @@ private slots:
         QTest::mouseClick(dropButton(list), Qt::LeftButton);
         QTest::keyClick(surface(list), Qt::Key_Escape);
         QVERIFY(!surface(list)->isVisible());
-
         // Typing in the edit box brings the first match into view; F4 opens, Escape closes.
         editBox(list)->clear();
         editBox(list)->setFocus();
@@ -137,7 +134,6 @@ private slots:
         QVERIFY(surface(list)->isVisible());
         QTest::keyClick(editBox(list), Qt::Key_Escape);
         QVERIFY(!surface(list)->isVisible());
-
         list.setEnabled(false);
         QTest::mouseClick(dropButton(list), Qt::LeftButton);
         QVERIFY(!surface(list)->isVisible());
@@ -150,7 +146,6 @@ private slots:
         QTest::mouseMove(surface(list), QPoint(10, 12));
         QTRY_VERIFY(!moves.isEmpty());
         QCOMPARE(moves.last().mid(2), QList<QVariant>({150.0f, 180.0f}));
-
         list.setMode(1);
         moves.clear();
         QTest::mouseMove(dropButton(list), QPoint(4, 2));
@@ -165,7 +160,6 @@ private slots:
         QCOMPARE(list.ListIndex(), 6);
         QCOMPARE(list.text(), QStringLiteral("row 7"));
         QCOMPARE(scrollBar(list)->value(), 2);
-
         list.setUserMode(false);
         try {
             list.setListIndex(1);
@@ -187,7 +181,6 @@ private slots:
         QCOMPARE(changes.count(), 4);
         QCOMPARE(changes.at(2).first().toString(), QStringLiteral("ForeColor"));
         QCOMPARE(changes.at(3).first().toString(), QStringLiteral("Text"));
-
         PropertyBag bag;
         list.WriteProperties(bag);
         QCOMPARE(bag.ReadProperty("GridLines").toBool(), true);
@@ -198,7 +191,6 @@ private slots:
             QVERIFY2(bag.contains(name), name);
         for (const char* name : {"Text", "List", "ListIndex"}) // kept while running only
             QVERIFY2(!bag.contains(name), name);
-
         bag.WriteProperty("Text", QStringLiteral("restored"));
         bag.WriteProperty("FontSize", 30);
         UserControl1 copy;
@@ -208,7 +200,6 @@ private slots:
         QCOMPARE(copy.forecolor(), QColor(128, 0, 0));
         QCOMPARE(copy.text(), QStringLiteral("restored"));
         QVERIFY(copy.FontSize() != 30); // written, never read back
-
         // Missing properties take their defaults.
         copy.setEnabled(true);
         copy.setBorderStyle(0);
@@ -220,7 +211,6 @@ private slots:
         QCOMPARE(copy.forecolor(), copy.palette().color(QPalette::Text));
         QCOMPARE(copy.BackColor(), copy.palette().color(QPalette::Button));
         QCOMPARE(copy.ListIndex(), -1);
-
         PropertyBag chosen;
         chosen.WriteProperty("ListIndex", 0);
         copy.setUserMode(false); // reading a stored chosen row at design time is no error

@@ -66,7 +66,6 @@ private slots:
         QCOMPARE(image.pixelColor(6, 10), QColor(0, 255, 0));
         QCOMPARE(image.pixelColor(6, RowPx + 10), QColor(0, 0, 255));
         QCOMPARE(image.pixelColor(6, 2 * RowPx + 10), QColor(0, 0, 255));
-
         list.setDrawStyle(0);
         QVERIFY(!rowHasColor(shot(list), 1, QColor(0, 0, 255)));
     }
@@ -83,7 +82,6 @@ private slots:
         QCOMPARE(list.ListCount(), 4);
         list.setListCount(1);
         QCOMPARE(rowIds(shot(list), 2), QList<int>({1, 0}));
-
         list.RemoveItem(0);
         QCOMPARE(list.ListCount(), 0);
         QVERIFY(!surface(list)->isVisible());
@@ -93,7 +91,6 @@ private slots:
         addRows(list, 6, 6);
         QVERIFY(surface(list)->isVisible());
         QCOMPARE(rowIds(shot(list), 2), QList<int>({6, 0}));
-
         // After Clear of a scrolled list the next row added is row 1, at the top.
         addRows(list, 7, 30);
         list.setTopIndex(-1);
@@ -117,7 +114,6 @@ private slots:
         QCOMPARE(list.GetItemData(1), std::optional<double>(12.0));
         QCOMPARE(list.GetItemData(3), std::nullopt);
         QCOMPARE(list.GetItemData(-1), std::nullopt);
-
         // Updates change what a row shows.
         list.UpdateForeColor(1, rowColor(20));
         list.UpdateText(2, blocks(12));
@@ -126,7 +122,6 @@ private slots:
         QCOMPARE(texts(list), QStringList({QString(), blocks(), blocks(12)}));
         const QImage image = shot(list);
         QCOMPARE(rowIds(image, 3), QList<int>({0, 20, 3}));
-
         // A row drawn in another font keeps its text but measures differently on screen.
         const auto inkWidth = [](const QImage& picture, int k) {
             int right = 0;
@@ -138,7 +133,6 @@ private slots:
         const int before = inkWidth(image, 2);
         list.UpdateFont(2, QStringLiteral("DejaVu Sans Mono"));
         QVERIFY(inkWidth(shot(list), 2) != before);
-
         list.Additem(QStringLiteral("inserted"), -1);
         list.SetItemData(-1, 4);
         QCOMPARE(list.GetItemData(0), std::optional<double>(4.0));
@@ -153,14 +147,12 @@ private slots:
         QCOMPARE(texts(list), QStringList({"B", "Z", "a", "b", "same", "same"}));
         QCOMPARE(list.GetItemData(4), std::optional<double>(1));
         QCOMPARE(list.GetItemData(5), std::optional<double>(9));
-
         list.Clear();
         for (int id = 1; id <= 6; ++id)
             list.Additem(QString(id, QChar(0x2588)), 0, -1, QString(), rowColor(id));
         list.setTopIndex(2);
         list.SortDescending(); // longer runs of blocks sort first
         QCOMPARE(rowIds(shot(list), 3), QList<int>({5, 4, 3}));
-
         // A long list with many equal rows.
         list.Clear();
         QRandomGenerator random(7);
