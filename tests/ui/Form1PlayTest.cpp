@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Play as the window shows it and takes it: the close box mid-turn, a paused player's stop and
-// the space bar, the person's prompt keeping the keyboard, Tab order and focus mark, names for
-// a screen reader, a game with keys only, and a Strong player thinking while the window answers.
+// the space bar, a person's turn as shown, told to a screen reader and kept on the keyboard, a
+// game with keys only through the real menus and message boxes, and a Strong player thinking
+// while the window answers.
 #include "Form1TestSupport.h"
 
 #include <QAccessible>
@@ -10,18 +11,6 @@
 using namespace form1test;
 
 namespace {
-
-// Presses keys in the menu about to open.
-void PressInMenu(std::vector<Qt::Key> keys) {
-    CloseLeftOpenLater();
-    QTimer::singleShot(100, qApp, [keys] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            for (Qt::Key key : keys) {
-                QTest::keyClick(popup, key);
-            }
-        }
-    });
-}
 
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -144,11 +133,31 @@ private slots:
         typedKeysReachTheCommandLine("the speed slider");
     }
 
-    void tabGoesRoundTheControlsWithAFocusMark() {
-        Sandbox sandbox;
-        StartedForm started;
+    void aGameWithKeysOnly() {
+        Sandbox sandbox(UserSettings{.types = "HCCC"});
+        // Player 1 throws 6 3, then 6 2, then 1; the computers never open.
+        StartedForm started({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
+        started.dialogs->real = true;
         QVERIFY(started.start(true));
         Form1& form = *started;
+        // Presses keys in the menu or message box open after ms milliseconds; notes its title.
+        QStringList seen;
+        const auto pressLater = [&](int ms, std::vector<Qt::Key> keys) {
+            CloseLeftOpenLater();
+            QTimer::singleShot(ms, &form, [&seen, keys] {
+                QWidget* open = QApplication::activePopupWidget();
+                if (open == nullptr) {
+                    open = QApplication::activeModalWidget();
+                }
+                if (open == nullptr) {
+                    return;
+                }
+                seen << open->property(open->inherits("QMenu") ? "title" : "text").toString();
+                for (Qt::Key key : keys) {
+                    QTest::keyClick(open, key);
+                }
+            });
+        };
         QCOMPARE(QApplication::focusWidget(), form.Commandline());
         const QImage unfocused = form.Start()->grab().toImage();
         QList<QWidget*> order{form.Start()};
@@ -163,42 +172,32 @@ private slots:
         Press(Qt::Key_Tab, Qt::ShiftModifier);
         Press(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), form.SpeedRange());
-        const int speed = form.SpeedRange()->value();
         Press(Qt::Key_Left); // towards LONG
-        QCOMPARE(form.game().state().SpeedRange, speed - 1);
-        QCOMPARE(form.Label1()->text(), u" 1.5 secs"_s);
-        form.Start()->setFocus(Qt::TabFocusReason);
-        QVERIFY(form.Start()->grab().toImage() != unfocused); // the focus mark
+        QCOMPARE(form.game().state().SpeedRange, 29);
+        QCOMPARE(form.Label1()->text(), u" 0.5 secs"_s);
+        Press(Qt::Key_Right);
         QTest::keyClick(&form, Qt::Key_Space); // at the window: the first dice label clears
         QCOMPARE(form.DiceHead(0)->text(), QString());
         QCOMPARE(form.DiceHead(1)->text(), u"move by"_s);
-
-        QCOMPARE(QAccessible::queryAccessibleInterface(form.Start())->role(), QAccessible::Button);
         QCOMPARE(AccessibleName(form.PlayerOptions(2)), u"Options, player 3"_s);
         QVERIFY(QAccessible::queryAccessibleInterface(form.PlayerOptions(2))
                     ->actionInterface()
                     ->actionNames()
                     .contains(QAccessibleActionInterface::pressAction()));
-    }
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.Start())->role(), QAccessible::Button);
+        form.Start()->setFocus(Qt::TabFocusReason);
+        QVERIFY(form.Start()->grab().toImage() != unfocused); // the focus mark
 
-    void aGameWithKeysOnly() {
-        Sandbox sandbox(UserSettings{.types = "HCCC"});
-        // Player 1 throws 6 3, then 6 2, then 1; the computers never open.
-        StartedForm key({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
-        key.dialogs->realMenus = true;
-        QVERIFY(key.start(true));
-        Form1& form = *key;
-        Press(Qt::Key_Tab);
-        PressInMenu({Qt::Key_Down, Qt::Key_Return});
+        pressLater(100, {Qt::Key_Down, Qt::Key_Return});
         Press(Qt::Key_Return);
-        QCOMPARE(key.dialogs->menuPlaces.value(0),
+        QCOMPARE(started.dialogs->menuPlaces.value(0),
                  form.Start()->mapToGlobal(QPoint(0, form.Start()->height())));
-        QCOMPARE(key.log(), QStringList({"Dice throw :  6  3   "}));
+        QCOMPARE(started.log(), QStringList({"Dice throw :  6  3   "}));
 
         QCOMPARE(QApplication::focusWidget(), form.Commandline()); // brought by the prompt
         QTest::keyClicks(form.Commandline(), u"2=9"_s);
         Press(Qt::Key_Return);
-        QCOMPARE(key.log().last(), u"Dice throw :  6  2   "_s);
+        QCOMPARE(started.log().last(), u"Dice throw :  6  2   "_s);
 
         // Arrows: next piece and option, back, round to the last option; Enter moves.
         const std::pair<Qt::Key, const char*> steps[] = {
@@ -213,23 +212,34 @@ private slots:
         }
         QVERIFY(form.Piece(ruvo::AmountMarker)->isVisible());
         Press(Qt::Key_Return);
-        QVERIFY(key.log().contains(u"Open piece 1 by 8"_s));
+        QVERIFY(started.log().contains(u"Open piece 1 by 8"_s));
         QCOMPARE(form.Commandline()->text().left(1), u">"_s); // the prompt again
 
+        // Player 2's options with Space, removed with Enter on the question's default Yes.
         for (int i = 0; i < 3; ++i) {
             Press(Qt::Key_Tab);
         }
         QCOMPARE(QApplication::focusWidget(), form.PlayerOptions(1));
-        PressInMenu({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+        pressLater(100, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+        pressLater(400, {Qt::Key_Return});
         Press(Qt::Key_Space);
-        QCOMPARE(key.dialogs->questions, QStringList({"Remove Player 2 ?"}));
+        QCOMPARE(started.dialogs->questions, QStringList({"Remove Player 2 ?"}));
+        QCOMPARE(form.PlayerInfo(1)->title(), u"NOT PLAYING"_s);
 
+        pressLater(100, {Qt::Key_Return});
         Press(Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(key.dialogs->messages,
+        QCOMPARE(started.dialogs->messages,
                  QStringList({"Game will be saved at the completion of this turn"}));
+        // Escape answers No, Enter Yes.
+        pressLater(100, {Qt::Key_Escape});
         Press(Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(key.dialogs->questions.last(), u"Quit current game?"_s);
+        QVERIFY(!form.endedByGame() && form.isVisible());
+        pressLater(100, {Qt::Key_Return});
+        Press(Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(form.endedByGame() && !form.isVisible());
+        QCOMPARE(seen, QStringList({"Menu", "Player 2 Options", "Remove Player 2 ?",
+                                    "Game will be saved at the completion of this turn",
+                                    "Quit current game?", "Quit current game?"}));
     }
 
     void aStrongPlayerThinksWhileTheWindowAnswers() {

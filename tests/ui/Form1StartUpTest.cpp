@@ -2,8 +2,7 @@
 // The main window's start-up and its return as an installed desktop program: the board, yards
 // and panels on the screen's grid, its own texts and menus, a settings file that cannot be used,
 // the computer levels kept in ruvo-prefs.ini, where Exit writes the settings, the unfinished
-// game kept on close and offered at the next start, real message boxes, and the command line
-// without a display.
+// game kept on close and offered at the next start, and the command line without a display.
 #include "Form1TestSupport.h"
 
 #include "files/SavedGameFile.h"
@@ -12,9 +11,7 @@
 #include "window/UnfinishedGameWatch.h"
 #include "window/UserFolders.h"
 
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 
@@ -363,31 +360,6 @@ private slots:
         QVERIFY2(bad.endsWith(QStringLiteral("Usage: ruvo [--config FILE] [GAME.ruv]; ruvo --help "
                                              "lists the options.\n")),
                  qPrintable(bad));
-    }
-
-    void realMessageBoxesAnswerYesAndNo() {
-        QWidget owner;
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        WindowDialogs dialogs;
-        QStringList shown;
-        // Clicks the named button of the message box once it is up.
-        const auto answer = [&](QMessageBox::StandardButton button) {
-            CloseLeftOpenLater();
-            QTimer::singleShot(0, &owner, [&, button] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                QVERIFY(box && box->button(button));
-                shown << box->text();
-                box->button(button)->click();
-            });
-        };
-        answer(QMessageBox::Yes);
-        QVERIFY(dialogs.askYesNo(&owner, u"Restart ?"_s));
-        answer(QMessageBox::No);
-        QVERIFY(!dialogs.askYesNo(&owner, u"Quit current game?"_s));
-        answer(QMessageBox::Ok);
-        dialogs.message(&owner, u"Saved"_s);
-        QCOMPARE(shown, QStringList({"Restart ?", "Quit current game?", "Saved"}));
     }
 };
 

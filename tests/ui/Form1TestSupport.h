@@ -53,19 +53,30 @@ public:
     std::function<bool(const QString&)> answerer; // answers every question; Yes when unset
     std::deque<QString> menuPicks;                // captions to pick; "" or none left dismisses
     std::vector<MenuShown> menus;
-    bool realMenus = false; // shows the real menus instead, to be worked with the keys
+    bool real = false; // shows the real menus and message boxes too, to be worked with the keys
     QList<QPoint> menuPlaces;
     QStringList helpShown;
     int aboutShown = 0;
 
-    void message(QWidget*, const QString& text) override { messages << text; }
-    bool askYesNo(QWidget*, const QString& prompt) override {
+    void message(QWidget* owner, const QString& text) override {
+        messages << text;
+        if (real) {
+            WindowDialogs().message(owner, text);
+            Reactivate(owner);
+        }
+    }
+    bool askYesNo(QWidget* owner, const QString& prompt) override {
         questions << prompt;
-        return !answerer || answerer(prompt);
+        const bool yes =
+            real ? WindowDialogs().askYesNo(owner, prompt) : !answerer || answerer(prompt);
+        if (real) {
+            Reactivate(owner);
+        }
+        return yes;
     }
     QAction* popupMenu(QMenu* menu, const QPoint& at) override {
         menuPlaces << at;
-        if (realMenus) {
+        if (real) {
             return WindowDialogs().popupMenu(menu, at);
         }
         MenuShown shown{menu->title(), {}};
@@ -86,6 +97,11 @@ public:
     void showHelp(QWidget*, const QString& helpPagePath) override { helpShown << helpPagePath; }
     void showAbout(QWidget*) override { ++aboutShown; }
 
+    // As the window manager does once a message box has gone: its window is active again.
+    static void Reactivate(QWidget* owner) {
+        owner->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(owner));
+    }
     template <typename T> static T Take(std::deque<T>& queue) {
         T first = queue.front();
         queue.pop_front();
