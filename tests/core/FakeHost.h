@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -38,34 +39,23 @@ public:
     int programEnded = 0;
     std::string helpShown;
     int aboutShown = 0;
-    std::function<void()> onProcessEvents;
-    std::function<void(long)> onWait;
+    std::function<void()> onProcessEvents = [] {};
+    std::function<void(long)> onWait = [](long) {};
 
     void addLogLine(const std::string& text, int paletteEntry) override {
         log.push_back({text, paletteEntry});
     }
     void clearLog() override { log.clear(); }
-    void processEvents() override {
-        if (onProcessEvents) {
-            onProcessEvents();
-        }
-    }
+    void processEvents() override { onProcessEvents(); }
     void waitOrSpace(long halfSeconds) override {
         waits.push_back(halfSeconds);
-        if (onWait) {
-            onWait(halfSeconds);
-        }
+        onWait(halfSeconds);
     }
     void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
     void message(const std::string& text) override { messages.push_back(text); }
     bool askYesNo(const std::string& prompt) override {
         questions.push_back(prompt);
-        if (answers.empty()) {
-            return true;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return take(answers, true);
     }
     void setCommandLineText(const std::string& text) override {
         commandLineText = text;
@@ -75,14 +65,14 @@ public:
     }
     void setCommandLineColor(Rgb color) override { commandLineColor = color; }
     void focusCommandLine() override {}
-    std::string popupCommandMenu() override { return take(commandWords); }
+    std::string popupCommandMenu() override { return take(commandWords, ""); }
     std::string popupPlayerMenu(const PlayerMenu& menu) override {
         playerMenus.push_back(menu);
-        return take(playerWords);
+        return take(playerWords, "");
     }
     std::string chooseFile(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
-        return take(chosenFiles);
+        return take(chosenFiles, "");
     }
     std::string programFolder() override { return "/games/ruvo"; }
     void showHelp(const std::string& path) override { helpShown = path; }
@@ -100,12 +90,13 @@ public:
     }
 
 private:
-    static std::string take(std::deque<std::string>& queue) {
-        std::string value = queue.empty() ? "" : queue.front();
+    // The first of the queue, taken from it; otherwise when it is empty.
+    template <typename T> static T take(std::deque<T>& queue, std::type_identity_t<T> otherwise) {
         if (!queue.empty()) {
+            otherwise = std::move(queue.front());
             queue.pop_front();
         }
-        return value;
+        return otherwise;
     }
 };
 

@@ -64,6 +64,13 @@ protected:
         RulesState rules = RulesOf(state);
         game.recorder().putPiece(rules, player, piece, position);
     }
+    // Moves the player's first pieces to the given path positions, in piece order.
+    void place(int player, std::initializer_list<int> positions) {
+        int piece = 0;
+        for (const int position : positions) {
+            place(player, piece++, position);
+        }
+    }
 
     // Sets the throws of the current turn.
     void setThrows(int first, int second = 0, int third = 0) {

@@ -51,8 +51,7 @@ TEST_F(MoveExecutionTest, LeavingAStackKeepsTheRestOnTheSquare) {
 TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesLogsBothAndClearsTheirDice) {
     startUp();
     game.speedChanged(28); // a pace of 2 half-seconds
-    place(1, 0, 5);
-    place(1, 1, 10);
+    place(1, {5, 10});
     state.CurrentPlayer = 1;
     setThrows(6, 2);
     state.DiceNum[3] = "6";
@@ -80,8 +79,7 @@ TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesLogsBothAndClearsTheirDice) {
 
 TEST_F(MoveExecutionTest, APersonWithSixAndThreeMovesTwiceOrOnceWithTheSum) {
     startUp("HCCC");
-    place(0, 0, 10);
-    place(0, 1, 20);
+    place(0, {10, 20});
     personToMove(0, 6, 3);
     game.commandLineEnter("1=6");
     EXPECT_EQ(host.log[0].text, "Move piece 1 by 6");
@@ -105,8 +103,7 @@ TEST_F(MoveExecutionTest, APersonWithSixAndThreeMovesTwiceOrOnceWithTheSum) {
 
 TEST_F(MoveExecutionTest, ASumOfBothThrowsEndsTheTurnAtOnce) {
     startUp("HCCC");
-    place(0, 0, 10);
-    place(0, 1, 20);
+    place(0, {10, 20});
     personToMove(0, 6, 3);
     stopWhen([] { return true; });
     game.commandLineEnter(" 1 = 9 ");
@@ -179,8 +176,7 @@ TEST_F(MoveExecutionTest, InputIsIgnoredWhileTheGameDoesNotWaitForThePerson) {
 
 TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMove) {
     startUp("HCCC");
-    place(0, 0, 10);
-    place(0, 1, 20);
+    place(0, {10, 20});
     personToMove(0, 4);
     game.diceHeadMouseUp(0, 1); // the left button does nothing for a person
     EXPECT_TRUE(host.log.empty());
@@ -195,8 +191,7 @@ TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMove) {
 
 TEST_F(MoveExecutionTest, TypedMovesFollowTheCommandLineGrammar) {
     startUp("HCCC");
-    place(0, 0, 10);
-    place(0, 1, 20);
+    place(0, {10, 20});
     personToMove(0, 6, 2);
     game.commandLineEnter("1 6");
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"kvterr2.wav"})) << "piece 16 is refused";
