@@ -93,19 +93,22 @@ TEST(SettingsLocation, ReadAndWriteFollowTheOrder) {
     }
 }
 
-TEST(SettingsLocation, AFirstStartWithoutADefaultNamesItAndMakesNoFolder) {
+TEST(SettingsLocation, AFirstStartWithoutADefaultNamesItAndAWritableFileIsWrittenBack) {
     TempFolder root;
     fs::create_directories(root.Path() / "shipped");
     fs::create_directories(root.Path() / "start");
-    const fs::path user = root.Path() / "config" / "ruvo";
+    const SettingsLocation::Folders folders = {root.File("start"), root.File("config/ruvo"),
+                                               root.File("shipped")};
     try {
-        SettingsLocation(std::nullopt, {root.File("start"), user.string(), root.File("shipped")})
-            .makeUserFile();
+        SettingsLocation(std::nullopt, folders).makeUserFile();
         FAIL() << "no default settings file";
     } catch (const FileError& error) {
         EXPECT_EQ(error.file(), root.File("shipped/ruvo.cfg"));
     }
     EXPECT_FALSE(fs::exists(root.Path() / "config"));
+    // With the system's own check of writing, a file that may be written is written back.
+    WriteBytes(root.File("start/ruvo.cfg"), "");
+    EXPECT_EQ(SettingsLocation(std::nullopt, folders).writePath(), root.File("start/ruvo.cfg"));
 }
 
 } // namespace ruvo::test
