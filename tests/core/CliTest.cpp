@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// ruvo-cli: the exact output of "moves", and "play" with its options, files and errors.
+// ruvo-cli: the exact output of "moves", and "play" with its options, files, computer levels and
+// errors.
 #include "CliRun.h"
 #include "FileTestSupport.h"
 
@@ -37,6 +38,11 @@ std::vector<std::string> LogLines(const std::string& text) {
         }
     }
     return lines;
+}
+
+// The output up to the summary lines that hold times (the thinking times come last).
+std::string WithoutTimes(const std::string& text) {
+    return text.substr(0, text.find("# seconds"));
 }
 
 TEST(CliMoves, ListsArePrintedExactly) {
@@ -90,8 +96,7 @@ TEST(CliPlay, SeededGamesFinishWithASummary) {
     EXPECT_TRUE(LogLines(run.out).empty()) << "without --log only summary lines";
     // The same run again, its options written with "=".
     const CliRun again = Cli({"play", "--config=" + Config, "--games=20", "--seed=9"});
-    EXPECT_EQ(run.out.substr(0, run.out.find("# seconds")),
-              again.out.substr(0, again.out.find("# seconds")));
+    EXPECT_EQ(WithoutTimes(run.out), WithoutTimes(again.out));
 
     const CliRun logged =
         Cli({"play", "--config", Config, "--enabled", "0110", "--seed", "3", "--log"});
@@ -231,6 +236,55 @@ TEST(Cli, HelpAndVersion) {
     const CliRun version = Cli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("ruvo-cli ") + Version + "\n");
+}
+
+TEST(CliComputer, PlayWithLevels) {
+    const auto with = [](const std::string& levels) {
+        return Cli(Play({"--seed", "8", "--games", "2", "--log", "--computer", levels}));
+    };
+    // Standard players play today's games exactly.
+    const CliRun plain = Cli(Play({"--seed", "8", "--games", "2", "--log"}));
+    const CliRun standard = with("standard,standard,standard,standard");
+    EXPECT_EQ(WithoutTimes(standard.out), WithoutTimes(plain.out));
+    EXPECT_EQ(standard.out.find("# think-ms"), std::string::npos);
+
+    const CliRun mixed = with("easy,standard,strong,standard");
+    ASSERT_EQ(mixed.status, 0) << mixed.err;
+    EXPECT_NE(mixed.out.find("# games 2\n"), std::string::npos);
+    EXPECT_NE(WithoutTimes(mixed.out), WithoutTimes(plain.out));
+    EXPECT_EQ(WithoutTimes(with("easy,standard,strong,standard").out), WithoutTimes(mixed.out));
+    EXPECT_NE(mixed.out.find("# think-ms player 1: mean "), std::string::npos);
+    EXPECT_NE(mixed.out.find("# think-ms player 3: mean "), std::string::npos);
+    EXPECT_EQ(mixed.out.find("# think-ms player 2"), std::string::npos);
+}
+
+TEST(CliComputer, MovesWithALevel) {
+    const auto moves = [](std::initializer_list<std::string> options) {
+        std::vector<std::string> args = Moves("0", "6,2", "10,20,78,79");
+        args.insert(args.end(), options);
+        return Cli(args);
+    };
+    const CliRun standard = moves({});
+    EXPECT_EQ(moves({"--computer", "standard"}).out, standard.out);
+    const CliRun strong = moves({"--computer=strong", "--seed", "3"});
+    ASSERT_EQ(strong.status, 0) << strong.err;
+    EXPECT_EQ(moves({"--computer", "strong", "--seed=3"}).out, strong.out);
+    // The list is the same; one estimate per distinct move (here every entry is distinct).
+    EXPECT_EQ(strong.out.substr(0, strong.out.find("ChosenMove")),
+              standard.out.substr(0, standard.out.find("ChosenMove")));
+    std::istringstream lines(strong.out);
+    int estimates = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("Estimate ")) {
+            ++estimates;
+            EXPECT_TRUE(
+                line.starts_with("Estimate " + std::to_string(estimates + 1) + ": mean-place "))
+                << line;
+            EXPECT_NE(line.find(" win 0."), std::string::npos) << line;
+        }
+    }
+    EXPECT_EQ(estimates, 10);
+    EXPECT_EQ(moves({"--computer", "easy"}).out.find("Estimate"), std::string::npos);
 }
 
 } // namespace

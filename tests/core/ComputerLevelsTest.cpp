@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computer levels: their names, the Easy and Strong choices (always a listed move, the same
-// for the same position, throws and seed whatever the thread count), the rollouts' rules, and
-// ruvo-cli's --computer for play and moves.
+// for the same position, throws and seed whatever the thread count) and the rollouts' rules.
 #include "game/ComputerLevels.h"
-#include "CliRun.h"
 #include "game/MoveDecision.h"
 #include "game/RolloutSimulator.h"
 #include "game/TurnMoves.h"
@@ -11,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 namespace ruvo::test {
@@ -163,68 +160,6 @@ TEST(RolloutRules, CaptureHomePlacesAndRisk) {
     EXPECT_EQ(simulator.outcome(0, {}).place, 1.0);
     EXPECT_EQ(simulator.outcome(0, {}).win, 1.0);
     EXPECT_EQ(simulator.outcome(1, {}).place, 3.0); // ties with players 2 and 3 share
-}
-
-// The output up to the summary lines that hold times (the thinking times come last).
-std::string WithoutTimes(const std::string& text) {
-    return text.substr(0, text.find("# seconds"));
-}
-
-TEST(CliComputer, PlayWithLevels) {
-    const std::string config = RUVO_SOURCE_DIR "/data/ruvo.cfg";
-    const std::vector<std::string> base{"play", "--config", config, "--seed",
-                                        "8",    "--games",  "2",    "--log"};
-    auto with = [&](const std::string& levels) {
-        std::vector<std::string> args = base;
-        args.insert(args.end(), {"--computer", levels});
-        return Cli(args);
-    };
-    // Standard players play today's games exactly.
-    const CliRun plain = Cli(base);
-    const CliRun standard = with("standard,standard,standard,standard");
-    EXPECT_EQ(WithoutTimes(standard.out), WithoutTimes(plain.out));
-    EXPECT_EQ(standard.out.find("# think-ms"), std::string::npos);
-
-    const CliRun mixed = with("easy,standard,strong,standard");
-    ASSERT_EQ(mixed.status, 0) << mixed.err;
-    EXPECT_NE(mixed.out.find("# games 2\n"), std::string::npos);
-    EXPECT_NE(WithoutTimes(mixed.out), WithoutTimes(plain.out));
-    EXPECT_EQ(WithoutTimes(with("easy,standard,strong,standard").out), WithoutTimes(mixed.out));
-    EXPECT_NE(mixed.out.find("# think-ms player 1: mean "), std::string::npos);
-    EXPECT_NE(mixed.out.find("# think-ms player 3: mean "), std::string::npos);
-    EXPECT_EQ(mixed.out.find("# think-ms player 2"), std::string::npos);
-}
-
-TEST(CliComputer, MovesWithALevel) {
-    const std::vector<std::string> position{"0",           "6,2",         "10,20,78,79",
-                                            "80,81,82,83", "84,85,86,87", "88,89,90,91"};
-    auto moves = [&](std::vector<std::string> options) {
-        std::vector<std::string> args{"moves"};
-        args.insert(args.end(), options.begin(), options.end());
-        args.insert(args.end(), position.begin(), position.end());
-        return Cli(args);
-    };
-    const CliRun standard = moves({});
-    EXPECT_EQ(moves({"--computer", "standard"}).out, standard.out);
-    const CliRun strong = moves({"--computer=strong", "--seed", "3"});
-    ASSERT_EQ(strong.status, 0) << strong.err;
-    EXPECT_EQ(moves({"--computer", "strong", "--seed=3"}).out, strong.out);
-    // The list is the same; one estimate per distinct move (here every entry is distinct).
-    EXPECT_EQ(strong.out.substr(0, strong.out.find("ChosenMove")),
-              standard.out.substr(0, standard.out.find("ChosenMove")));
-    std::istringstream lines(strong.out);
-    int estimates = 0;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("Estimate ")) {
-            ++estimates;
-            EXPECT_TRUE(
-                line.starts_with("Estimate " + std::to_string(estimates + 1) + ": mean-place "))
-                << line;
-            EXPECT_NE(line.find(" win 0."), std::string::npos) << line;
-        }
-    }
-    EXPECT_EQ(estimates, 10);
-    EXPECT_EQ(moves({"--computer", "easy"}).out.find("Estimate"), std::string::npos);
 }
 
 } // namespace
