@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Play as the window shows it and takes it: the close box mid-turn, a paused player's stop and
 // the space bar, a person's turn as shown, told to a screen reader and kept on the keyboard, a
-// game with keys only through the real menus and message boxes, and a Strong player thinking
-// while the window answers.
+// game with keys only through the real menus and message boxes.
 #include "Form1TestSupport.h"
 
 #include <QAccessible>
@@ -29,19 +28,27 @@ class Form1PlayTest : public QObject {
 private slots:
     void closeBoxInTheMiddleOfPlayEndsPromptly_data() {
         QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("slider"); // moved before the start, not written by the close box
         QTest::addColumn<int>("closeAfter");
-        QTest::addRow("in a wait of 14.5 seconds") << 1 << 400;
-        QTest::addRow("at full speed") << 30 << 150;
+        QTest::addColumn<bool>("strong");
+        QTest::addRow("in a wait of 14.5 seconds") << 1 << 2 << 400 << false;
+        QTest::addRow("at full speed") << 30 << 29 << 150 << false;
+        QTest::addRow("while Strong players think beside the window") << 30 << 30 << 400 << true;
     }
 
     void closeBoxInTheMiddleOfPlayEndsPromptly() {
         QFETCH(int, speed);
+        QFETCH(int, slider);
         QFETCH(int, closeAfter);
+        QFETCH(bool, strong);
         Sandbox sandbox(UserSettings{.speed = speed});
         const QByteArray before = sandbox.contents();
         StartedForm form;
         QVERIFY(form.start());
-        form->SpeedRange()->setValue(speed == 1 ? 2 : 29); // not written by the close box
+        form->SpeedRange()->setValue(slider);
+        for (int p = 0; strong && p < 4; ++p) {
+            form->game().levels().setLevel(p, ruvo::ComputerLevel::Strong);
+        }
         QTimer::singleShot(closeAfter, form.form.get(), [&] { form->close(); });
         QElapsedTimer clock;
         clock.start();
@@ -50,6 +57,11 @@ private slots:
         QVERIFY(form.dialogs->questions.isEmpty()); // the game did not reach its end
         QVERIFY(form->game().stopped() && !form->isVisible());
         QCOMPARE(sandbox.contents(), before);
+        size_t decisions = 0;
+        for (int p = 0; p < 4; ++p) {
+            decisions += form->game().levels().thinkMilliseconds(p).size();
+        }
+        QCOMPARE(decisions > 0, strong);
         // Whatever the user does now, nothing more happens.
         const int lines = form->MovesList()->ListCount();
         QVERIFY(lines >= 1);
@@ -240,34 +252,6 @@ private slots:
         QCOMPARE(seen, QStringList({"Menu", "Player 2 Options", "Remove Player 2 ?",
                                     "Game will be saved at the completion of this turn",
                                     "Quit current game?", "Quit current game?"}));
-    }
-
-    void aStrongPlayerThinksWhileTheWindowAnswers() {
-        Sandbox sandbox(UserSettings{}); // four computers at the shortest pace
-        StartedForm form;
-        QVERIFY(form.start());
-        for (int p = 0; p < 4; ++p) {
-            form->game().levels().setLevel(p, ruvo::ComputerLevel::Strong);
-        }
-        // The menu is served during the game while the log grows.
-        bool answered = false;
-        QTimer::singleShot(200, form.form.get(), [&] {
-            form.dialogs->menuPicks = {""};
-            QTest::mouseClick(form->PlayerOptions(2), Qt::LeftButton);
-            answered = true;
-        });
-        // A whole game may end before the close: keep the longest log seen.
-        qsizetype longest = 0;
-        form.dialogs->answerer = [&](const QString&) {
-            longest = std::max(longest, form.log().size());
-            return true;
-        };
-        QTimer::singleShot(3000, form.form.get(), [&] { form->close(); });
-        form.type(u"start"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 10000);
-        QVERIFY(answered);
-        QVERIFY(std::max(longest, form.log().size()) > 10);
-        QVERIFY(!form->game().levels().thinkMilliseconds(0).empty());
     }
 };
 

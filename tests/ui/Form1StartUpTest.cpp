@@ -219,25 +219,21 @@ private slots:
         QCOMPARE(again->game().levels().level(3), ruvo::ComputerLevel::Easy);
     }
 
-    void preferencesWithoutAFileOrWithUnknownNamesAreStandard() {
+    void levelPreferencesFallBackToStandardAndTellOfAFailedSave() {
         QTemporaryDir folder;
         const LevelPreferences preferences(folder.filePath("ruvo.cfg"));
-        QCOMPARE(preferences.path(), folder.filePath("ruvo-prefs.ini"));
-        for (ruvo::ComputerLevel level : preferences.load()) {
-            QCOMPARE(level, ruvo::ComputerLevel::Standard);
-        }
         {
             QSettings file(preferences.path(), QSettings::IniFormat);
             file.setValue("Players/Level1", "expert");
             file.setValue("Players/Level2", "easy");
         }
-        QCOMPARE(preferences.load()[0], ruvo::ComputerLevel::Standard);
-        QCOMPARE(preferences.load()[1], ruvo::ComputerLevel::Easy);
+        const std::array<ruvo::ComputerLevel, 4> levels = preferences.load();
+        QCOMPARE(levels[0], ruvo::ComputerLevel::Standard); // unknown
+        QCOMPARE(levels[1], ruvo::ComputerLevel::Easy);
+        QCOMPARE(levels[3], ruvo::ComputerLevel::Standard); // missing
         // A folder that cannot be made: the save says so.
         QVERIFY(QFile(folder.filePath("blocker")).open(QIODevice::WriteOnly));
-        QVERIFY(!LevelPreferences(folder.filePath("blocker/ruvo.cfg"))
-                     .save({ruvo::ComputerLevel::Strong, ruvo::ComputerLevel::Strong,
-                            ruvo::ComputerLevel::Strong, ruvo::ComputerLevel::Strong}));
+        QVERIFY(!LevelPreferences(folder.filePath("blocker/ruvo.cfg")).save(levels));
     }
 
     void exitSavesTheSettingsForTheUserWhoIsToldOnce() {
