@@ -97,7 +97,6 @@ TEST(CliPlay, SeededGamesFinishWithASummary) {
     // The same run again, its options written with "=".
     const CliRun again = Cli({"play", "--config=" + Config, "--games=20", "--seed=9"});
     EXPECT_EQ(WithoutTimes(run.out), WithoutTimes(again.out));
-
     const CliRun logged =
         Cli({"play", "--config", Config, "--enabled", "0110", "--seed", "3", "--log"});
     const std::vector<std::string> lines = LogLines(logged.out);
@@ -141,7 +140,6 @@ TEST(CliPlay, SaveAtATurnAndLoadToGoOn) {
     EXPECT_EQ(LogLines(save.out).back(), "0|GAME SAVED TO " + saved);
     const SavedGame game = SavedGameFile::Read(saved);
     EXPECT_EQ(game.CurrentPlayer, 3) << "forty turns: player 4 moved last";
-
     const CliRun load = Cli({"play", "--config", Config, "--seed", "1", "--load", saved, "--log"});
     EXPECT_EQ(load.status, 0) << load.err;
     const std::vector<std::string> lines = LogLines(load.out);
@@ -247,7 +245,6 @@ TEST(CliComputer, PlayWithLevels) {
     const CliRun standard = with("standard,standard,standard,standard");
     EXPECT_EQ(WithoutTimes(standard.out), WithoutTimes(plain.out));
     EXPECT_EQ(standard.out.find("# think-ms"), std::string::npos);
-
     const CliRun mixed = with("easy,standard,strong,standard");
     ASSERT_EQ(mixed.status, 0) << mixed.err;
     EXPECT_NE(mixed.out.find("# games 2\n"), std::string::npos);

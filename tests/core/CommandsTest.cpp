@@ -134,7 +134,6 @@ TEST_F(CommandsTest, RestartDuringAPersonsTurnRestartsAtOnce) {
     game.StartOrRestart();
     EXPECT_EQ(state.RestartPending, 0);
     EXPECT_EQ(PiecePosition(state, 0, 0), 10);
-
     host.answers = {true};
     dice.add({3});
     stopWhen([this] { return state.TurnCount == 1; }); // counted from 0 again
@@ -155,7 +154,6 @@ TEST_F(CommandsTest, SaveHappensAtTheEndOfThePersonsTurn) {
               (std::vector<std::string>{"Game will be saved at the completion of this turn"}));
     EXPECT_EQ(state.SavePending, 1);
     EXPECT_TRUE(host.fileRequests.empty()) << "nothing is written during the turn";
-
     host.chosenFiles = {file("game")};
     stopWhen([this] { return host.fileRequests.size() == 1 && host.log.size() >= 2; });
     game.commandLineEnter("1");
@@ -277,13 +275,11 @@ TEST_F(CommandsTest, PlayerOptionsMenuShowsAndChangesThePlayer) {
     EXPECT_EQ(host.playerMenus[0].pausedCaption, "Not paused");
     EXPECT_FALSE(host.playerMenus[0].pausedEnabled);
     EXPECT_TRUE(host.log.empty()) << "a dismissed menu changes nothing";
-
     game.playerOptionsMouseUp(0);
     EXPECT_EQ(state.PlayerType[0], "C");
     EXPECT_EQ(host.log.back().text, "set to COMPUTER");
     EXPECT_EQ(host.log.back().palette, 1);
     EXPECT_EQ(state.PlayerTypePicture[0].picture, Picture::Computer);
-
     game.playerOptionsMouseUp(0);
     EXPECT_EQ(state.PlayerPaused[0], 1);
     EXPECT_EQ(host.log.back().text, "PAUSE ON");
@@ -294,7 +290,6 @@ TEST_F(CommandsTest, PlayerOptionsMenuShowsAndChangesThePlayer) {
     EXPECT_EQ(state.PlayerPaused[0], 0);
     EXPECT_EQ(host.log.back().text, "NO PAUSE");
     EXPECT_EQ(state.DiceHead[0].caption, "");
-
     state.PlayerPaused[2] = 1;
     host.playerWords = {"TYPE"};
     game.playerOptionsMouseUp(2);
@@ -377,7 +372,6 @@ TEST_F(CommandsTest, ALoadChosenDuringTheWaitBeforeAPromptComesAtOnce) {
     startUp();
     place(2, 0, 30);
     saveAs("saved.ruv", 0);
-
     startUp("HCCC");
     place(0, {10, 20});
     dice.add({4, 3});
@@ -417,7 +411,6 @@ TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
     state.PlayerEnabled[1] = 0; // removed, and saved before the driver reached them
     state.PlayerEnabled[2] = 0;
     saveAs("absent.ruv", 3);
-
     startUp();
     ASSERT_TRUE(game.loadGame(file("absent.ruv")));
     expectOffTheBoard(1);
@@ -437,7 +430,6 @@ TEST_F(CommandsTest, ARemovalStillPendingLeavesALoadedGameAlone) {
     startUp();
     place(1, 0, 10);
     saveAs("four.ruv", 1);
-
     startUp();
     state.CurrentPlayer = 0;
     removeOrAdd(1);

@@ -80,7 +80,6 @@ TEST(ComputerChoice, EasyAndStrongChooseListedMovesReproducibly) {
         ASSERT_NE(picked, candidates.end());
         easyPicks.insert(static_cast<int>(picked - candidates.begin()));
         easyLeft += easy != position.state.ChosenMove ? 1 : 0;
-
         const StrongResult strong = one.strongChoice(decision);
         EXPECT_NE(std::find(candidates.begin(), candidates.end(), strong.choice), candidates.end());
         EXPECT_EQ(strong.estimates.size(), candidates.size());

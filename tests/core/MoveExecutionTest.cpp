@@ -101,18 +101,6 @@ TEST_F(MoveExecutionTest, APersonWithSixAndThreeMovesTwiceOrOnceWithTheSum) {
     EXPECT_FALSE(game.waitingForPerson());
 }
 
-TEST_F(MoveExecutionTest, ASumOfBothThrowsEndsTheTurnAtOnce) {
-    startUp("HCCC");
-    place(0, {10, 20});
-    personToMove(0, 6, 3);
-    stopWhen([] { return true; });
-    game.commandLineEnter(" 1 = 9 ");
-    EXPECT_EQ(host.log[0].text, "Move piece 1 by 9");
-    EXPECT_EQ(PiecePosition(state, 0, 0), 19);
-    EXPECT_FALSE(game.waitingForPerson());
-    EXPECT_EQ(state.DiceThrow[1], 0);
-}
-
 TEST_F(MoveExecutionTest, ClickPreviewCyclesThroughTheOptionsAndTheRightButtonMoves) {
     startUp("HCCC");
     place(0, 0, 10);
@@ -136,7 +124,6 @@ TEST_F(MoveExecutionTest, ClickPreviewCyclesThroughTheOptionsAndTheRightButtonMo
     EXPECT_TRUE(target.visible);
     EXPECT_EQ(target.overSquare, 1);
     EXPECT_EQ(host.sounds.back(), "kvtmove.wav");
-
     game.squareMouseUp(AmountMarker, 1);
     EXPECT_EQ(amount.caption, "09+");
     EXPECT_EQ(target.overSquare, 4);
@@ -150,7 +137,6 @@ TEST_F(MoveExecutionTest, ClickPreviewCyclesThroughTheOptionsAndTheRightButtonMo
     EXPECT_FALSE(amount.visible);
     EXPECT_FALSE(target.visible);
     EXPECT_EQ(state.PreviewSquare, -1);
-
     game.squareMouseUp(77, 1);
     game.squareMouseUp(AmountMarker, 2);
     EXPECT_EQ(host.logged("Open piece 2 by 6"), 1);
@@ -202,10 +188,14 @@ TEST_F(MoveExecutionTest, TypedMovesFollowTheCommandLineGrammar) {
     game.commandLineEnter("   ");
     game.commandLineEnter("1=5"); // no such option: nothing happens
     EXPECT_TRUE(host.log.empty());
-    // The comma wins over "=": 1,2=3 is piece 1 by 2.
-    game.commandLineEnter("1,2=3");
-    EXPECT_EQ(host.log[0].text, "Move piece 1 by 2");
-    EXPECT_EQ(PiecePosition(state, 0, 0), 12);
+    // The comma wins over "=": " 1,8 = 3 " is piece 1 by 8, the sum of both throws, which ends
+    // the turn at once.
+    stopWhen([] { return true; });
+    game.commandLineEnter(" 1,8 = 3 ");
+    EXPECT_EQ(host.log[0].text, "Move piece 1 by 8");
+    EXPECT_EQ(PiecePosition(state, 0, 0), 18);
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_EQ(state.DiceThrow[1], 0);
 }
 
 } // namespace

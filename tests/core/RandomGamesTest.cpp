@@ -67,9 +67,8 @@ TEST_P(RandomGamesTest, BoardStaysConsistentAfterEveryRound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SeededGames, RandomGamesTest,
-                         ::testing::Values(GameSetup{"1111", 1, 1000}, GameSetup{"1111", 77, 500},
-                                           GameSetup{"1011", 2, 500}, GameSetup{"0101", 3, 500},
-                                           GameSetup{"1100", 4, 500}),
+                         ::testing::Values(GameSetup{"1111", 1, 1000}, GameSetup{"1011", 2, 500},
+                                           GameSetup{"0101", 3, 500}, GameSetup{"1100", 4, 500}),
                          [](const ::testing::TestParamInfo<GameSetup>& info) {
                              return std::string("Players") + info.param.enabled + "Seed" +
                                     std::to_string(info.param.seed);

@@ -153,8 +153,14 @@ TEST_F(TurnDriverTest, APausedPlayerStopsForTheSpaceBarAfterEachLoggedLine) {
     EXPECT_EQ(host.commandLineColor, static_cast<Rgb>(Val(state.CommandlineTag)));
 }
 
-TEST_F(TurnDriverTest, LoggingAndPacingFollowThePlayerAndTheMode) {
+TEST_F(TurnDriverTest, TheSpeedSetsThePaceAndLoggingFollowsThePlayerAndTheMode) {
     startUp("HCCC");
+    EXPECT_EQ(state.Label1, " 0 secs");
+    game.speedChanged(1);
+    EXPECT_EQ(state.WaitDelay, 29);
+    EXPECT_EQ(state.Label1, " 14.5 secs");
+    game.speedChanged(10);
+    EXPECT_EQ(state.Label1, " 10 secs");
     game.speedChanged(24);
     game.pacer().LogAndPace(0, "person", 3);
     game.pacer().LogAndPace(1, "computer", 3);
@@ -163,22 +169,11 @@ TEST_F(TurnDriverTest, LoggingAndPacingFollowThePlayerAndTheMode) {
     EXPECT_EQ(host.waits, (std::vector<long>{6, 6})) << "mode 3 waits for computers only";
     ASSERT_EQ(host.log.size(), 2u);
     EXPECT_EQ(host.log[1].palette, 2);
-
     state.SoundOn = 0;
     state.PlayerPaused[2] = 1;
     game.pacer().LogAndPace(2, "quiet", 2);
     EXPECT_EQ(host.played("beep2.wav"), 0) << "with sound off the beep is silent too";
     EXPECT_EQ(host.waits.back(), 120);
-}
-
-TEST_F(TurnDriverTest, SpeedSliderSetsThePaceAndItsLabel) {
-    startUp();
-    EXPECT_EQ(state.Label1, " 0 secs");
-    game.speedChanged(1);
-    EXPECT_EQ(state.WaitDelay, 29);
-    EXPECT_EQ(state.Label1, " 14.5 secs");
-    game.speedChanged(10);
-    EXPECT_EQ(state.Label1, " 10 secs");
 }
 
 TEST_F(TurnDriverTest, StartUpShowsTheNewGameBoard) {
