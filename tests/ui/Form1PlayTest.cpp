@@ -96,7 +96,7 @@ private slots:
     void aPersonsTurnIsShownToldAndKeepsTheKeyboardThroughClicks() {
         Sandbox sandbox(UserSettings{.types = "HCCC"});
         StartedForm form({6, 3});
-        QVERIFY(form.start(true));
+        QVERIFY(form.start());
         QCOMPARE(AccessibleName(form->Piece(4)), u"Square 4: empty"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(form->Piece(77))->role(),
                  QAccessible::StaticText);
@@ -150,12 +150,12 @@ private slots:
         // Player 1 throws 6 3, then 6 2, then 1; the computers never open.
         StartedForm started({6, 3, 1, 1, 1, 6, 2, 2, 2, 2, 1});
         started.dialogs->real = true;
-        QVERIFY(started.start(true));
+        QVERIFY(started.start());
         Form1& form = *started;
-        // Presses keys in the menu or message box open after ms milliseconds; notes its title.
+        // Presses keys in the menu or message box open after ms milliseconds, then closes it if
+        // they did not; notes its title.
         QStringList seen;
         const auto pressLater = [&](int ms, std::vector<Qt::Key> keys) {
-            CloseLeftOpenLater();
             QTimer::singleShot(ms, &form, [&seen, keys] {
                 QWidget* open = QApplication::activePopupWidget();
                 if (open == nullptr) {
@@ -168,6 +168,7 @@ private slots:
                 for (Qt::Key key : keys) {
                     QTest::keyClick(open, key);
                 }
+                open->close();
             });
         };
         QCOMPARE(QApplication::focusWidget(), form.Commandline());

@@ -111,8 +111,7 @@ public:
 
 class TestDice : public ruvo::DiceSource {
 public:
-    explicit TestDice(std::vector<int> first = {}, unsigned seed = 7)
-        : queued_(first.begin(), first.end()), generator_(seed) {}
+    explicit TestDice(std::vector<int> first) : queued_(first.begin(), first.end()) {}
     int draw() override {
         return queued_.empty() ? std::uniform_int_distribution<int>(1, 6)(generator_)
                                : ScriptedDialogs::Take(queued_);
@@ -120,7 +119,7 @@ public:
 
 private:
     std::deque<int> queued_;
-    std::mt19937 generator_;
+    std::mt19937 generator_{7};
 };
 
 // The four user settings lines of ruvo.cfg.
@@ -196,15 +195,12 @@ struct StartedForm {
         form = std::make_unique<Form1>(std::move(scripted),
                                        std::make_unique<TestDice>(std::move(draws)));
     }
-    // Started and shown; active too when asked, so that keys reach it.
-    bool start(bool active = false) {
+    // Started, shown and active, so that keys reach it.
+    bool start() {
         if (!form->startUp()) {
             return false;
         }
         form->show();
-        if (!active) {
-            return QTest::qWaitForWindowExposed(form.get());
-        }
         form->activateWindow();
         return QTest::qWaitForWindowActive(form.get());
     }
@@ -225,16 +221,5 @@ struct StartedForm {
         QTest::keyClick(commandLine, Qt::Key_Return);
     }
 };
-
-// Closes a menu or message box still open after five seconds, so that a failing test ends.
-inline void CloseLeftOpenLater() {
-    QTimer::singleShot(5000, qApp, [] {
-        if (QWidget* open = QApplication::activePopupWidget()) {
-            open->close();
-        } else if (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-        }
-    });
-}
 
 } // namespace form1test
