@@ -163,15 +163,13 @@ public:
         qputenv("HOME", folder_.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", folder_.filePath(u"config"_s).toLocal8Bit());
         qputenv("XDG_DATA_HOME", folder_.filePath(u"data"_s).toLocal8Bit());
-        QVERIFY(QFile::copy(QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.cfg"), path()));
-        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir::setCurrent(folder_.path());
+        QByteArray bytes = ReadAll(QStringLiteral(RUVO_SOURCE_DIR "/data/ruvo.cfg"));
         if (settings) {
-            const QByteArray bytes = contents();
-            QFile file(path());
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(settings->lines() + bytes.mid(UserSettings::end(bytes)));
+            bytes = settings->lines() + bytes.mid(UserSettings::end(bytes));
         }
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     ~Sandbox() { QDir::setCurrent(previous_); }
 
