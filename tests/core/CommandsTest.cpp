@@ -68,7 +68,9 @@ protected:
 };
 
 TEST_F(CommandsTest, MenuAndTypedWordsAreDispatched) {
-    startUp();
+    startUp("HCCC");
+    place(0, 0, 10);
+    forgetHostRecords();
     // Without a game, moves (even of a piece that does not exist) and a save are ignored.
     for (const char* typed : {"A", "1=6", "5=6", "savegame"}) {
         game.commandLineEnter(typed);
@@ -101,11 +103,14 @@ TEST_F(CommandsTest, MenuAndTypedWordsAreDispatched) {
     EXPECT_EQ(state.SingleAuto, 0);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Single moves will be automatic",
                                                        "Single moves will not be automatic"}));
-    dice.add({3});
+    game.commandLineEnter("SingleAuto"); // on again: a person's only move is made for it
+    dice.add({4});
     stopAtTurn(1);
     game.commandLineEnter("  sTaRt ");
     EXPECT_EQ(state.TurnCount, 1);
-    EXPECT_EQ(host.logged("No move"), 1);
+    EXPECT_TRUE(host.prompts.empty());
+    EXPECT_EQ(host.logged("Auto move piece 1 by 4"), 1);
+    EXPECT_EQ(PiecePosition(state, 0, 0), 14);
 }
 
 TEST_F(CommandsTest, QuitAsksAndWritesTheSettingsOnlyOnYes) {
@@ -298,18 +303,14 @@ TEST_F(CommandsTest, PlayerOptionsMenuShowsAndChangesThePlayer) {
     EXPECT_EQ(host.log.back().text, "set to HUMAN");
     EXPECT_EQ(host.log.back().palette, 6);
     EXPECT_EQ(state.PlayerTypePicture[2].toolTip, "Human to play for this Player");
-}
-
-TEST_F(CommandsTest, APersonTurnedComputerDuringItsTurnMovesAtOnce) {
-    startUp("HCCC");
-    place(0, {10, 20});
-    personToMove(0, 4);
+    // A person turned computer during its turn moves at once: "Move", not "Auto move".
+    place(2, {10, 20});
+    personToMove(2, 4);
     host.playerWords = {"TYPE"};
     stopWhen([] { return true; });
-    game.playerOptionsMouseUp(0);
+    game.playerOptionsMouseUp(2);
     EXPECT_EQ(host.log[0].text, "set to COMPUTER");
-    EXPECT_EQ(host.log[1].text, "Move piece 1 by 4")
-        << "a computer now: \"Move\", not \"Auto move\"";
+    EXPECT_EQ(host.log[1].text, "Move piece 1 by 4");
     EXPECT_FALSE(game.waitingForPerson());
 }
 

@@ -146,9 +146,9 @@ TEST_F(MoveExecutionTest, ClickPreviewCyclesThroughTheOptionsAndTheRightButtonMo
     EXPECT_TRUE(game.waitingForPerson());
 }
 
-TEST_F(MoveExecutionTest, InputIsIgnoredWhileTheGameDoesNotWaitForThePerson) {
+TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMoveOnlyWhileThePersonIsAsked) {
     startUp("HCCC");
-    place(0, 0, 10);
+    place(0, {10, 20});
     personToMove(0, 4);
     game.driver().setWaitingForPerson(false);
     game.squareMouseUp(10, 1);
@@ -157,13 +157,8 @@ TEST_F(MoveExecutionTest, InputIsIgnoredWhileTheGameDoesNotWaitForThePerson) {
     game.diceHeadMouseUp(0, 2);
     EXPECT_EQ(state.PreviewSquare, -1);
     EXPECT_EQ(PiecePosition(state, 0, 0), 10);
-    EXPECT_TRUE(host.log.empty());
-}
-
-TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMove) {
-    startUp("HCCC");
-    place(0, {10, 20});
-    personToMove(0, 4);
+    EXPECT_TRUE(host.log.empty()) << "the game did not wait for the person";
+    game.driver().setWaitingForPerson(true);
     game.diceHeadMouseUp(0, 1); // the left button does nothing for a person
     EXPECT_TRUE(host.log.empty());
     state.DiceHead[2].caption = "move by";

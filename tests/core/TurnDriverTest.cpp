@@ -11,7 +11,7 @@ namespace {
 
 using TurnDriverTest = GameFixture;
 
-TEST_F(TurnDriverTest, ThrowsAreShownCountedAndRedrawnInTheRecord) {
+TEST_F(TurnDriverTest, ThrowsAreShownCountedAndRedrawnAndThreeSixesPassTheTurn) {
     startUp();
     state.CurrentPlayer = 2;
     state.FrequentFace[2] = 4;
@@ -25,10 +25,8 @@ TEST_F(TurnDriverTest, ThrowsAreShownCountedAndRedrawnInTheRecord) {
     EXPECT_EQ(state.DiceNum[7], "3");
     EXPECT_EQ(state.DiceCount[6], "6's    .   .   1   .");
     EXPECT_EQ(state.FrequentFace[2], 3); // tie of 6 and 3: the lower face
-}
 
-TEST_F(TurnDriverTest, ThreeSixesLogNoMoveAndPassTheTurn) {
-    startUp();
+    // Three sixes in a game: no move, and not counted.
     dice.add({6, 6, 6});
     stopAtTurn(1);
     game.StartOrRestart();
@@ -121,19 +119,6 @@ TEST_F(TurnDriverTest, APersonIsPromptedAfterThePacingWaitOnlyWithSeveralMoves) 
     EXPECT_EQ(state.DiceHead[3].caption, "no move");
     EXPECT_TRUE(state.DiceHead[3].visible);
     EXPECT_FALSE(state.DiceHead[0].visible);
-}
-
-TEST_F(TurnDriverTest, SingleMovesArePlayedForAPersonWhenAutomatic) {
-    startUp("HCCC");
-    state.SingleAuto = 1;
-    place(0, 0, 10);
-    forgetHostRecords();
-    dice.add({4});
-    stopAtTurn(1);
-    game.StartOrRestart();
-    EXPECT_TRUE(host.prompts.empty());
-    EXPECT_EQ(host.logged("Auto move piece 1 by 4"), 1);
-    EXPECT_EQ(PiecePosition(state, 0, 0), 14);
 }
 
 TEST_F(TurnDriverTest, APausedPlayerStopsForTheSpaceBarAfterEachLoggedLine) {
