@@ -159,6 +159,8 @@ private slots:
         QCOMPARE(sizes, QList<double>({11, 14, 17, 8}));
         QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(log->FontSize(), 8.0);
+        form->clearLog(); // as a new game does
+        QCOMPARE(log->ListCount(), 0);
     }
 
     void boxBordersReachTheirEdgesAtEveryScale() {
