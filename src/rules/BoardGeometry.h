@@ -61,7 +61,4 @@ constexpr bool IsValidPiecePosition(int player, int piece, int position) {
     return (position >= 1 && position <= HomePosition) || position == YardSquare(player, piece);
 }
 
-// The initial position text of a player, "76,77,78,79" for player 0.
-const char* InitialPieceSquares(int player);
-
 } // namespace ruvo
