@@ -28,14 +28,11 @@ private slots:
         // A page long enough to scroll, with in-page links and a link to another file.
         const QString filler = QStringLiteral("<p>Filler line</p>").repeated(60);
         pagePath = dir.filePath("ruvo.htm");
-        writeFile(pagePath,
-                  QStringLiteral("<html><body><h1>Help page</h1>"
-                                 "<p><a href=\"#one\">Go to one</a> <a href=\"#two\">Go "
-                                 "to two</a> <a href=\"other.htm\">Other file</a></p>%1"
-                                 "<h2><a name=\"one\">Section one</a></h2>%1"
-                                 "<h2><a name=\"two\">Section two</a></h2>%1</body></html>")
-                      .arg(filler));
-        writeFile(dir.filePath("other.htm"), "<html><body><p>Another file</p></body></html>");
+        writeFile(pagePath, QStringLiteral(R"(<h1>Help page</h1><p><a href="#one">Go to one</a>
+            <a href="#two">Go to two</a> <a href="other.htm">Other file</a></p>%1
+            <h2><a name="one">Section one</a></h2>%1<h2><a name="two">Section two</a></h2>%1)")
+                                .arg(filler));
+        writeFile(dir.filePath("other.htm"), "<p>Another file</p>");
         form = new HelpForm(pagePath, nullptr);
         other = new QWidget;
         other->resize(200, 100);
