@@ -76,13 +76,13 @@ private slots:
         QCOMPARE(rowIds(shot(list), 5), QList<int>({3, 4, 5, 6, 0}));
         // Rows added below the page are not drawn until TopIndex -1 shows the last page.
         addRows(list, 7, 30);
-        QCOMPARE(rowIds(shot(list), 10), range(3, 12));
+        QCOMPARE(rowIds(shot(list), 10), QList<int>({3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
         list.setTopIndex(-1);
-        QCOMPARE(rowIds(shot(list), 10), range(21, 30));
+        QCOMPARE(rowIds(shot(list), 10), QList<int>({21, 22, 23, 24, 25, 26, 27, 28, 29, 30}));
         QCOMPARE(scrollBar(list)->value(), 20);
         QCOMPARE(list.TopIndex(), -1);
         list.setTopIndex(5);
-        QCOMPARE(rowIds(shot(list), 10), range(5, 14));
+        QCOMPARE(rowIds(shot(list), 10), QList<int>({5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
         scrollBar(list)->setValue(25);
         QCOMPARE(rowIds(shot(list), 10), QList<int>({26, 27, 28, 29, 30, 0, 0, 0, 0, 0}));
     }

@@ -85,13 +85,6 @@ inline QList<int> rowIds(const QImage& image, int positions) {
     return ids;
 }
 
-inline QList<int> range(int first, int last) {
-    QList<int> ids;
-    for (int id = first; id <= last; ++id)
-        ids.append(id);
-    return ids;
-}
-
 // Whether any pixel of page position k has exactly the colour c.
 inline bool rowHasColor(const QImage& image, int k, const QColor& c) {
     for (int y = k * RowPx; y < (k + 1) * RowPx && y < image.height(); ++y)
