@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Commands from the menu and the command line, saving and loading games, player options and
-// removing players; and requests made while a game runs: a restart or a load chosen during a
-// wait happens as soon as the running step ends, every removed player's pieces leave the board,
-// and a loaded game never keeps the pieces of a player who is not taking part.
+// removing players, also while a game runs.
 #include "CliRun.h"
 #include "FileTestSupport.h"
 #include "GameFixture.h"
@@ -52,11 +50,6 @@ protected:
         stopWhen([this] { return state.TurnCount > 4000; });
         start();
         return !host.questions.empty() && host.questions.back() == "Game finished, restart?";
-    }
-    // Players 2 and 3 have two pieces each on one track square: blocks nobody else may pass.
-    void placeBlocks() {
-        place(1, {10, 10});
-        place(2, {20, 20});
     }
     void expectOffTheBoard(int player) {
         for (int k = 0; k < 4; ++k) {
@@ -392,8 +385,9 @@ TEST_F(CommandsTest, ALoadChosenDuringTheWaitBeforeAPromptComesAtOnce) {
 
 TEST_F(CommandsTest, EveryRemovedPlayersPiecesLeaveAndTheGameEnds) {
     startUp();
-    placeBlocks();
-    host.answers = {true, true};
+    place(1, {10, 10}); // blocks that nobody else may pass
+    place(2, {20, 20});
+    host.answers = {true, true}; // both removals, before No to a new game
     duringFirstWait([this] {
         removeOrAdd(1);
         removeOrAdd(2);
@@ -408,7 +402,8 @@ TEST_F(CommandsTest, EveryRemovedPlayersPiecesLeaveAndTheGameEnds) {
 
 TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
     startUp();
-    placeBlocks();
+    place(1, {10, 10}); // blocks that nobody else may pass
+    place(2, {20, 20});
     state.PlayerEnabled[1] = 0; // removed, and saved before the driver reached them
     state.PlayerEnabled[2] = 0;
     saveAs("absent.ruv", 3);

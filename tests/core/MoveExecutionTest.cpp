@@ -77,11 +77,20 @@ TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesLogsBothAndClearsTheirDice) {
     EXPECT_EQ(state.DiceThrow[1], 6) << "the caller settles the throws";
 }
 
-TEST_F(MoveExecutionTest, APersonWithSixAndThreeMovesTwiceOrOnceWithTheSum) {
+TEST_F(MoveExecutionTest, APersonTypesAMoveForEachThrow) {
     startUp("HCCC");
     place(0, {10, 20});
     personToMove(0, 6, 3);
-    game.commandLineEnter("1=6");
+    game.commandLineEnter("1 6");
+    EXPECT_EQ(host.sounds, (std::vector<std::string>{"kvterr2.wav"})) << "piece 16 is refused";
+    game.commandLineEnter("about");
+    EXPECT_EQ(host.played("kvterr2.wav"), 2);
+    game.commandLineEnter("x=2");
+    EXPECT_EQ(host.played("kvterr2.wav"), 3);
+    game.commandLineEnter("   ");
+    game.commandLineEnter("1=5"); // no such option: nothing happens
+    EXPECT_TRUE(host.log.empty());
+    game.commandLineEnter(" 1 = 6 ");
     EXPECT_EQ(host.log[0].text, "Move piece 1 by 6");
     EXPECT_EQ(PiecePosition(state, 0, 0), 16);
     EXPECT_EQ(state.DiceThrow[1], 3);
@@ -93,10 +102,10 @@ TEST_F(MoveExecutionTest, APersonWithSixAndThreeMovesTwiceOrOnceWithTheSum) {
     EXPECT_EQ(host.prompts[0].first, ">Take your turn (enter piece#=moveby)");
     EXPECT_EQ(state.PieceOptionCount[1], 1);
     EXPECT_EQ(PieceOptionText(state.PieceOptions[1][1]), "03,23");
-
-    // The last throw ends the turn and the driver goes on.
+    // The comma wins over "=": "2,3=6" is piece 2 by 3, the last throw, which ends the turn.
     stopWhen([] { return true; });
-    game.commandLineEnter("2,3");
+    game.commandLineEnter("2,3=6");
+    EXPECT_EQ(host.log.back().text, "Move piece 2 by 3");
     EXPECT_EQ(PiecePosition(state, 0, 1), 23);
     EXPECT_FALSE(game.waitingForPerson());
 }
@@ -168,29 +177,6 @@ TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMoveOnlyWhileThePersonI
     game.diceHeadMouseUp(0, 2);
     EXPECT_EQ(host.log[0].text, "Auto move piece 1 by 4");
     EXPECT_FALSE(game.waitingForPerson());
-}
-
-TEST_F(MoveExecutionTest, TypedMovesFollowTheCommandLineGrammar) {
-    startUp("HCCC");
-    place(0, {10, 20});
-    personToMove(0, 6, 2);
-    game.commandLineEnter("1 6");
-    EXPECT_EQ(host.sounds, (std::vector<std::string>{"kvterr2.wav"})) << "piece 16 is refused";
-    game.commandLineEnter("about");
-    EXPECT_EQ(host.played("kvterr2.wav"), 2);
-    game.commandLineEnter("x=2");
-    EXPECT_EQ(host.played("kvterr2.wav"), 3);
-    game.commandLineEnter("   ");
-    game.commandLineEnter("1=5"); // no such option: nothing happens
-    EXPECT_TRUE(host.log.empty());
-    // The comma wins over "=": " 1,8 = 3 " is piece 1 by 8, the sum of both throws, which ends
-    // the turn at once.
-    stopWhen([] { return true; });
-    game.commandLineEnter(" 1,8 = 3 ");
-    EXPECT_EQ(host.log[0].text, "Move piece 1 by 8");
-    EXPECT_EQ(PiecePosition(state, 0, 0), 18);
-    EXPECT_FALSE(game.waitingForPerson());
-    EXPECT_EQ(state.DiceThrow[1], 0);
 }
 
 } // namespace
