@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Commands from the menu and the command line, saving and loading games, player options and
 // removing players, also while a game runs.
-#include "CliRun.h"
 #include "FileTestSupport.h"
 #include "GameFixture.h"
 
@@ -408,36 +407,16 @@ TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
     state.PlayerEnabled[2] = 0;
     saveAs("absent.ruv", 3);
     startUp();
+    removeOrAdd(0); // still pending when the file is loaded: player 1 plays in the loaded game
+    ASSERT_EQ(state.RemovePending[0], 1);
     ASSERT_TRUE(game.loadGame(file("absent.ruv")));
+    EXPECT_EQ(state.RemovePending, (std::array<int16_t, 4>{}));
+    EXPECT_EQ(state.PlayerInfo[0].caption, "PLAYING");
     expectOffTheBoard(1);
     expectOffTheBoard(2);
     EXPECT_EQ(state.PlayerCount, 2);
     ASSERT_TRUE(playsToItsEnd(9, [this] { game.RunTurns(); }))
         << "still running after " << state.TurnCount << " turns";
-
-    // The command-line tool plays such a file to its end too.
-    const CliRun cli = Cli({"play", "--config", RUVO_SOURCE_DIR "/data/ruvo.cfg", "--seed", "3",
-                            "--turns", "4000", "--load", file("absent.ruv")});
-    EXPECT_EQ(cli.status, 0) << cli.err;
-    EXPECT_NE(cli.out.find("# games 1\n"), std::string::npos) << cli.out;
-}
-
-TEST_F(CommandsTest, ARemovalStillPendingLeavesALoadedGameAlone) {
-    startUp();
-    place(1, 0, 10);
-    saveAs("four.ruv", 1);
-    startUp();
-    state.CurrentPlayer = 0;
-    removeOrAdd(1);
-    ASSERT_EQ(state.PlayerEnabled[1], 0);
-    ASSERT_TRUE(game.loadGame(file("four.ruv")));
-    EXPECT_EQ(state.RemovePending, (std::array<int16_t, 4>{}));
-    dice.add({3});
-    stopAtTurn(1);
-    game.RunTurns();
-    EXPECT_EQ(PiecePosition(state, 1, 0), 10);
-    EXPECT_TRUE(state.Piece[YardSquare(1, 1)].visible);
-    EXPECT_EQ(state.PlayerInfo[1].caption, "PLAYING");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The computer levels: their names, the Easy and Strong choices (always a listed move, the same
+// The computer levels: the Easy and Strong choices (always a listed move, the same
 // for the same position, throws and seed whatever the thread count) and the rollouts' rules.
 #include "game/ComputerLevels.h"
 #include "game/MoveDecision.h"
@@ -9,19 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <stdexcept>
 
 namespace ruvo::test {
 namespace {
-
-TEST(ComputerLevel, ListsOfFourNamesInAnyCaseAreParsed) {
-    EXPECT_EQ(ParseLevelList("strong,STANDARD,easy,Strong"),
-              (std::array{ComputerLevel::Strong, ComputerLevel::Standard, ComputerLevel::Easy,
-                          ComputerLevel::Strong}));
-    for (const char* bad : {"strong,standard,easy,easy,easy", "strong,,easy,easy"}) {
-        EXPECT_THROW(ParseLevelList(bad), std::invalid_argument) << bad;
-    }
-}
 
 // Positions reached by play, each with a throw whose list holds three or more distinct moves.
 struct Position {
@@ -107,22 +97,6 @@ TEST(ComputerChoice, TheSeedAndThePositionMakeTheStream) {
     GameState otherDiceHistory = position.state;
     otherDiceHistory.TurnCount = 500; // not part of the position
     EXPECT_EQ(a.seed, MoveDecision::Of(otherDiceHistory, position.player, 1).seed);
-}
-
-TEST(ComputerChoice, EntriesWithTheSameOutcomeAreOneCandidate) {
-    // Two pieces of player 0 on square 10, two in the yard; a throw of 5.
-    RulesState rules = RulesState::newGame({true, true, true, true});
-    rules.lift(0, YardSquare(0, 0));
-    rules.lift(0, YardSquare(0, 1));
-    rules.putPiece(0, 0, 10);
-    rules.putPiece(0, 1, 10);
-    RolloutSimulator simulator;
-    simulator.reset(rules);
-    GameState state = simulator.gameState();
-    state.DiceThrow = {0, 5, 0, 0};
-    PrepareTurnMoves(state, 0, false);
-    ASSERT_EQ(state.PossibleMoveCount, 3);
-    EXPECT_EQ(MoveDecision::Of(state, 0, 0).candidates, std::vector<int>({2}));
 }
 
 // At the cut a lone piece with an opponent close behind counts part of its way as lost.
