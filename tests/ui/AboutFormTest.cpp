@@ -21,14 +21,11 @@ private slots:
     }
     void cleanup() { delete owner; } // deletes the form too
 
-    void showsVersionCreditAndOk() {
+    void showsVersionCreditAndOkAndClosesByOkEscAndAClickOnTheCredit() {
         QCOMPARE(form->windowTitle(), QString("About Ruvo"));
         QCOMPARE(label("Label1")->text(), QString("Version 1.0"));
         QCOMPARE(ok()->text(), QString("OK"));
         QVERIFY(label("AboutText")->text().contains("Ruvo"));
-    }
-
-    void okEscAndAClickOnTheCreditClose() {
         QTest::mouseClick(ok(), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Accepted));

@@ -22,7 +22,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,7 +50,7 @@ public:
     QStringList messages;
     QStringList questions;
     std::function<bool(const QString&)> answerer; // answers every question; Yes when unset
-    std::deque<QString> menuPicks;                // captions to pick; "" or none left dismisses
+    QStringList menuPicks;                        // captions to pick; "" or none left dismisses
     std::vector<MenuShown> menus;
     bool real = false; // shows the real menus and message boxes too, to be worked with the keys
     QList<QPoint> menuPlaces;
@@ -85,7 +84,7 @@ public:
             shown.captions << (item->isEnabled() ? caption : '(' + caption + ')');
         }
         menus.push_back(shown);
-        const QString pick = menuPicks.empty() ? QString() : Take(menuPicks);
+        const QString pick = menuPicks.isEmpty() ? QString() : menuPicks.takeFirst();
         for (QAction* item : menu->actions()) {
             if (!item->isSeparator() && item->text() == pick && item->isEnabled()) {
                 return item;
@@ -102,23 +101,18 @@ public:
         owner->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(owner));
     }
-    template <typename T> static T Take(std::deque<T>& queue) {
-        T first = queue.front();
-        queue.pop_front();
-        return first;
-    }
 };
 
 class TestDice : public ruvo::DiceSource {
 public:
     explicit TestDice(std::vector<int> first) : queued_(first.begin(), first.end()) {}
     int draw() override {
-        return queued_.empty() ? std::uniform_int_distribution<int>(1, 6)(generator_)
-                               : ScriptedDialogs::Take(queued_);
+        return queued_.isEmpty() ? std::uniform_int_distribution<int>(1, 6)(generator_)
+                                 : queued_.takeFirst();
     }
 
 private:
-    std::deque<int> queued_;
+    QList<int> queued_;
     std::mt19937 generator_{7};
 };
 
@@ -130,17 +124,13 @@ struct UserSettings {
     QString paused = u"0000"_s;
 
     QByteArray lines() const {
-        auto list = [](const QString& flags, const QString& quote) {
-            QStringList items;
-            for (const QChar flag : flags) {
-                items << quote + flag + quote;
-            }
-            return items.join(',');
+        const auto list = [](const QString& flags, const QString& between = u","_s) {
+            return flags.split(QString(), Qt::SkipEmptyParts).join(between);
         };
-        return QStringLiteral("\"Speed Factor\",%1,1\r\n\"Player Type\",%2\r\n"
+        return QStringLiteral("\"Speed Factor\",%1,1\r\n\"Player Type\",\"%2\"\r\n"
                               "\"Player Enabled\",%3\r\n\"Player Pause\",%4\r\n")
             .arg(speed)
-            .arg(list(types, u"\""_s), list(enabled, {}), list(paused, {}))
+            .arg(list(types, u"\",\""_s), list(enabled), list(paused))
             .toLatin1();
     }
     // Where the four lines end in a settings file's bytes.
