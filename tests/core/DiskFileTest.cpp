@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's files on disk: only regular files of a sane size are read; saving replaces only
-// regular files, follows only the user's own links, keeps the scratch copy as the old bytes and
-// leaves no new file behind.
+// regular files, follows only the user's own links and leaves no new file behind.
 #include "files/DiskFile.h"
 #include "files/SavedGameFile.h"
-#include "files/SettingsFile.h"
 
 #include "FileTestSupport.h"
 
@@ -22,9 +20,6 @@ namespace ruvo::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string DefaultConfig = RUVO_SOURCE_DIR "/data/ruvo.cfg";
-const std::string FreshPath = SavedGames + "fresh.ruv";
 
 // Opening a named pipe waits until another process opens it too: a call that waits on one
 // ends the test program after ten seconds instead of hanging the suite.
@@ -75,15 +70,14 @@ TEST(DiskFile, OnlyRegularFilesOfASaneSizeAreRead) {
     fs::resize_file(folder.File("huge"), DiskFile::GameFileLimit + 1);
     cases.emplace_back(folder.File("huge"), "it holds more than 1 MB");
     for (const auto& [path, fault] : cases) {
-        ExpectFault([&] { SettingsFile::Load(path); }, 0, fault);
         ExpectFault([&] { SavedGameFile::Read(path); }, 0, fault);
     }
-    ExpectFault([] { DiskFile::ReadAll(DefaultConfig, 100); }, 0, "more than 100 bytes");
+    ExpectFault([] { DiskFile::ReadAll(ShippedSettings, 100); }, 0, "more than 100 bytes");
 }
 
 TEST(DiskFile, SavingReplacesOnlyRegularFiles) {
     Watchdog watchdog;
-    const SavedGame game = SavedGameFile::Read(FreshPath);
+    const SavedGame game = SavedGameFile::Read(FreshGame);
     TempFolder folder;
     for (const auto& [name, fault] : SpecialFiles) {
         const std::string path = MakeSpecial(folder, name);
@@ -117,7 +111,7 @@ TEST(DiskFile, SavingReplacesOnlyRegularFiles) {
 }
 
 TEST(DiskFile, SavingFollowsOnlyTheUsersOwnLinksToTheirOwnFiles) {
-    const SavedGame game = SavedGameFile::Read(FreshPath);
+    const SavedGame game = SavedGameFile::Read(FreshGame);
     TempFolder folder;
     WriteBytes(folder.File("real.ruv"), "old");
     fs::create_symlink("real.ruv", folder.File("link.ruv"));
@@ -125,7 +119,7 @@ TEST(DiskFile, SavingFollowsOnlyTheUsersOwnLinksToTheirOwnFiles) {
     SavedGameFile::Write(folder.File("chain.ruv"), game);
     EXPECT_TRUE(fs::is_symlink(folder.File("link.ruv")));
     EXPECT_TRUE(fs::is_symlink(folder.File("chain.ruv")));
-    EXPECT_EQ(ReadBytes(folder.File("real.ruv")), ReadBytes(FreshPath));
+    EXPECT_EQ(ReadBytes(folder.File("real.ruv")), ReadBytes(FreshGame));
 
     if (geteuid() != 0) {
         GTEST_SKIP() << "links and files of another user can only be made by the superuser";
@@ -144,31 +138,6 @@ TEST(DiskFile, SavingFollowsOnlyTheUsersOwnLinksToTheirOwnFiles) {
     EXPECT_TRUE(fs::is_symlink(folder.File("planted.ruv")));
 }
 
-TEST(DiskFile, ThePlantedScratchLinkIsReplacedNotFollowedAndKeepsTheOldBytes) {
-    TempFolder folder;
-    const std::string path = folder.File("ruvo.cfg");
-    // Line ends of both kinds and no line end at the end: the copy keeps them as they are.
-    std::string old = ReadBytes(DefaultConfig);
-    old = old.substr(0, old.size() - 2) + "\nlast line";
-    WriteBytes(path, old);
-    WriteBytes(folder.File("victim"), "precious");
-    fs::create_symlink(folder.File("victim"), folder.File(SettingsFile::ScratchName));
-
-    SettingsFile::Save(path, 5, 1, {"H", "C", "C", "C"}, {1, 1, 1, 1}, {0, 0, 0, 0});
-    EXPECT_EQ(ReadBytes(folder.File("victim")), "precious");
-    EXPECT_FALSE(fs::is_symlink(folder.File(SettingsFile::ScratchName)));
-    EXPECT_EQ(ReadBytes(folder.File(SettingsFile::ScratchName)), old);
-    EXPECT_EQ(SettingsFile::Load(path).SpeedFactor, 5);
-
-    // The settings may be written to another file, the scratch copy beside it.
-    TempFolder other;
-    SettingsFile::Save(path, other.File("ruvo.cfg"), 7, 0, {"C", "C", "C", "C"}, {1, 1, 0, 0},
-                       {0, 0, 0, 0});
-    EXPECT_EQ(SettingsFile::Load(other.File("ruvo.cfg")).SpeedFactor, 7);
-    EXPECT_EQ(SettingsFile::Load(path).SpeedFactor, 5);
-    EXPECT_EQ(ReadBytes(other.File(SettingsFile::ScratchName)), ReadBytes(path));
-}
-
 TEST(DiskFile, LeftoverNewFilesOfStoppedSavesAreRemoved) {
     TempFolder folder;
     const pid_t child = fork();
@@ -185,7 +154,7 @@ TEST(DiskFile, LeftoverNewFilesOfStoppedSavesAreRemoved) {
     for (const std::string& name : names) {
         WriteBytes(folder.File(name), "half a save");
     }
-    SavedGameFile::Write(folder.File("game.ruv"), SavedGameFile::Read(FreshPath));
+    SavedGameFile::Write(folder.File("game.ruv"), SavedGameFile::Read(FreshGame));
     std::set<std::string> left;
     for (const auto& entry : fs::directory_iterator(folder.Path())) {
         left.insert(entry.path().filename().string());
@@ -197,9 +166,9 @@ TEST(DiskFile, NamesUpToTheLongestTheSystemAllowsCanBeSaved) {
     TempFolder folder;
     for (size_t length : {252u, 255u}) {
         const std::string path = folder.File(std::string(length - 4, 'g') + ".ruv");
-        SavedGameFile::Write(path, SavedGameFile::Read(FreshPath));
-        SavedGameFile::Write(path, SavedGameFile::Read(FreshPath));
-        EXPECT_EQ(ReadBytes(path), ReadBytes(FreshPath)) << length;
+        SavedGameFile::Write(path, SavedGameFile::Read(FreshGame));
+        SavedGameFile::Write(path, SavedGameFile::Read(FreshGame));
+        EXPECT_EQ(ReadBytes(path), ReadBytes(FreshGame)) << length;
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2);
 }

