@@ -43,22 +43,13 @@ std::vector<Position> PlayedPositions(uint64_t seed, int wanted) {
     return positions;
 }
 
-StrongSettings QuickStrong(int threads) {
-    StrongSettings settings;
-    settings.finishes = 24;
-    settings.batch = 8;
-    settings.cutRounds = 6;
-    settings.threads = threads;
-    return settings;
-}
-
 TEST(ComputerChoice, EasyAndStrongChooseListedMovesReproducibly) {
     const std::vector<Position> positions = PlayedPositions(11, 40);
     ASSERT_EQ(positions.size(), 40u);
     ComputerLevels one;
-    one.setStrongSettings(QuickStrong(1));
+    one.setStrongSettings({.finishes = 24, .batch = 8, .cutRounds = 6, .threads = 1});
     ComputerLevels four;
-    four.setStrongSettings(QuickStrong(4));
+    four.setStrongSettings({.finishes = 24, .batch = 8, .cutRounds = 6, .threads = 4});
     std::set<int> easyPicks; // which of the candidates, first, second, ...
     int easyLeft = 0;
     int strongLeft = 0;
