@@ -12,27 +12,25 @@ class AboutFormTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        owner = new QWidget;
-        owner->resize(300, 200);
-        owner->show();
-        form = new AboutForm(owner);
+    void showsVersionCreditAndOkAndClosesByOkEscAndAClickOnTheCreditOnly() {
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        auto* form = new AboutForm(&owner);
         form->show();
-    }
-    void cleanup() { delete owner; } // deletes the form too
-
-    void showsVersionCreditAndOkAndClosesByOkEscAndAClickOnTheCredit() {
+        const auto label = [form](const char* name) { return form->findChild<QLabel*>(name); };
+        QPushButton* ok = form->findChild<QPushButton*>("AboutOk");
         QCOMPARE(form->windowTitle(), QString("About Ruvo"));
         QCOMPARE(label("Label1")->text(), QString("Version 1.0"));
-        QCOMPARE(ok()->text(), QString("OK"));
+        QCOMPARE(ok->text(), QString("OK"));
         QVERIFY(label("AboutText")->text().contains("Ruvo"));
-        QTest::mouseClick(ok(), Qt::LeftButton);
+        QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Accepted));
         // Esc typed while the OK button has the focus reaches the window, which takes it.
         form->show();
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QCoreApplication::sendEvent(ok(), &esc);
+        QCoreApplication::sendEvent(ok, &esc);
         QVERIFY(esc.isAccepted());
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Rejected));
@@ -40,9 +38,8 @@ private slots:
         QTest::mouseClick(label("AboutText"), Qt::RightButton, {},
                           QPoint(5, label("AboutText")->height() - 5));
         QVERIFY(!form->isVisible());
-    }
-
-    void otherKeysAndClicksLeaveItOpen() {
+        // Other keys and clicks leave it open.
+        form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QTest::keyClick(form, Qt::Key_A);
         QTest::mouseClick(label("Label1"), Qt::LeftButton);
@@ -50,13 +47,6 @@ private slots:
         QTest::qWait(20);
         QVERIFY(form->isVisible());
     }
-
-private:
-    QLabel* label(const char* name) const { return form->findChild<QLabel*>(name); }
-    QPushButton* ok() const { return form->findChild<QPushButton*>("AboutOk"); }
-
-    QWidget* owner = nullptr;
-    AboutForm* form = nullptr;
 };
 
 QTEST_MAIN(AboutFormTest)

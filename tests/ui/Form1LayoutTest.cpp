@@ -127,7 +127,7 @@ private slots:
                 const int board = form->Piece(37)->geometry().bottom() + 1;
                 QVERIFY2(board + form->Commandline()->height() <= form->height(),
                          qPrintable(where));
-                const QStringList found = Faults(*form);
+                const QStringList found = Faults(*form.form);
                 QVERIFY2(found.isEmpty(), qPrintable(where + u"\n"_s + found.join('\n')));
             }
             // Texts grow with the window: on a larger window no text is smaller.

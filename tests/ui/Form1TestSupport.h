@@ -192,7 +192,6 @@ struct StartedForm {
         form->activateWindow();
         return QTest::qWaitForWindowActive(form.get());
     }
-    Form1& operator*() const { return *form; }
     Form1* operator->() const { return form.get(); }
 
     QStringList log() const {
