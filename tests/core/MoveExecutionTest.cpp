@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Moves on the board: lifting and placing pieces with their captions, colours and records,
-// captures, a person's click preview and typed moves, the dice that stay shown.
+// captures, leaving a stack, a person's click preview and typed moves, the dice that stay shown.
 #include "GameFixture.h"
 
 #include "game/BoardAudit.h"
@@ -33,32 +33,19 @@ TEST_F(MoveExecutionTest, OpeningOntoALoneOpponentCapturesIt) {
     EXPECT_EQ(BoardAudit::Fault(state), "");
 }
 
-TEST_F(MoveExecutionTest, LeavingAStackKeepsTheRestOnTheSquare) {
-    startUp();
-    place(0, 0, 30);
-    place(0, 2, 30);
-    EXPECT_EQ(state.Piece[30].caption, " 1 3");
-    state.CurrentPlayer = 0;
-    setThrows(4);
-    PrepareTurnMoves(state, 0);
-    state.ChosenMove = 2; // piece 1 moves
-    game.driver().MakeChosenMove(0);
-    EXPECT_EQ(state.Piece[30].caption, " 3");
-    EXPECT_EQ(state.Piece[34].caption, " 1");
-    EXPECT_EQ(BoardAudit::Fault(state), "");
-}
-
-TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesLogsBothAndClearsTheirDice) {
+TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesFromAStackLogsBothAndClearsTheirDice) {
     startUp();
     game.speedChanged(28); // a pace of 2 half-seconds
-    place(1, {5, 10});
+    place(1, {5, 10, 10});
+    const SquareView& stack = state.Piece[BoardSquare(1, 10)];
+    EXPECT_EQ(stack.caption, " 2 3");
     state.CurrentPlayer = 1;
     setThrows(6, 2);
     state.DiceNum[3] = "6";
     state.DiceNum[4] = "2";
     PrepareTurnMoves(state, 1);
     state.ChosenMove = 2;
-    ASSERT_EQ(MoveEntryText(state, 2), " 06  02  00  00 11  12  82  83");
+    ASSERT_EQ(MoveEntryText(state, 2), " 06  02  00  00 11  12  10  83");
     forgetHostRecords();
     std::vector<int> firstPieceDuringWaits;
     host.onWait = [&](long) {
@@ -75,6 +62,10 @@ TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesLogsBothAndClearsTheirDice) {
     EXPECT_EQ(state.DiceNum[3], "");
     EXPECT_EQ(state.DiceNum[4], "");
     EXPECT_EQ(state.DiceThrow[1], 6) << "the caller settles the throws";
+    // Piece 2 left the stack; piece 3 stays.
+    EXPECT_EQ(stack.caption, " 3");
+    EXPECT_EQ(state.Piece[BoardSquare(1, 12)].caption, " 2");
+    EXPECT_EQ(BoardAudit::Fault(state), "");
 }
 
 TEST_F(MoveExecutionTest, APersonTypesAMoveForEachThrow) {
