@@ -68,16 +68,6 @@ std::vector<std::string> Options(const GameState& state, int piece) {
     return options;
 }
 
-// The path position of a player that lands on a board square of the track.
-int PositionOn(int player, int square) {
-    for (int r = 1; r <= 51; ++r) {
-        if (BoardSquare(player, r) == square) {
-            return r;
-        }
-    }
-    return 0;
-}
-
 TEST(TextConventions, NumbersAndDigits) {
     EXPECT_EQ(Str(5), " 5");
     EXPECT_EQ(Str(-5), "-5");
@@ -102,9 +92,8 @@ TEST(PossibleMoves, YardPiecesNeedSixOrMoreAndHomeIsReachedByTheExactCount) {
 }
 
 TEST(PossibleMoves, BlocksStopOthersButNotTheirOwner) {
-    // Two pieces of player 2 on board square 13, three squares ahead of player 0's piece at 10.
-    const int on13 = PositionOn(2, 13);
-    const RulesState blocked = Board({{{10, 0, 0, 0}, {}, {on13, on13, 0, 0}}});
+    // Two pieces of player 2 at its 39, three squares ahead of player 0's piece at 10.
+    const RulesState blocked = Board({{{10, 0, 0, 0}, {}, {39, 39, 0, 0}}});
     EXPECT_TRUE(List(blocked, 0, Thrown(3)).empty());
     EXPECT_EQ(List(blocked, 0, Thrown(2)).size(), 1u);
     EXPECT_EQ(List(blocked, 2, Thrown(4)).size(), 2u) << "a player passes its own block";
@@ -113,10 +102,8 @@ TEST(PossibleMoves, BlocksStopOthersButNotTheirOwner) {
     EXPECT_EQ(List(mixed, 0, Thrown(5)), (Amounts{{0, 5, 0, 0}}))
         << "the piece at 1 may move up to 2, the one at 53 up to 4";
     EXPECT_TRUE(List(mixed, 0, Thrown(6, 6, 5)).empty());
-    const int startOfZero = PositionOn(3, 1);
-    EXPECT_TRUE(
-        List(Board({{{}, {}, {}, {startOfZero, startOfZero, 0, 0}}}), 0, Thrown(6, 5)).empty())
-        << "a block on the start square keeps the yard closed";
+    EXPECT_TRUE(List(Board({{{}, {}, {}, {14, 14, 0, 0}}}), 0, Thrown(6, 5)).empty())
+        << "player 3's block at its 14, player 0's start square, keeps the yard closed";
 }
 
 TEST(PossibleMoves, TwoPiecesOnOneSquareGiveTwoEntriesWithTheSameOptions) {
@@ -259,8 +246,7 @@ TEST(RulesCore, ThrowsRedrawTheMostFrequentFaceAndSixesGoOn) {
     // 6 then 2: 2 and 6 now tie with 4 at one throw each; the lowest face leads.
     EXPECT_EQ(RulesPlay::throwDice(state, 0, dice, quiet).face, (std::array<uint8_t, 3>{6, 2, 0}));
     EXPECT_EQ(state.frequentFace[0], 2);
-    // A 4 is not the most frequent face any more: it stands at once. Then ten draws of 4 for
-    // player 1, whose most frequent face is 0 (none yet): the first 4 stands.
+    // A 4, no longer the most frequent face, stands at once; for player 1 the tenth draw does.
     EXPECT_EQ(RulesPlay::throwDice(state, 0, dice, quiet).face[0], 4);
     state.frequentFace[1] = 4;
     EXPECT_EQ(RulesPlay::throwDice(state, 1, dice, quiet).face[0], 4) << "the tenth draw stands";

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/SavedGameFile.h"
 
-#include "files/FileError.h"
-
 #include "FileTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -103,17 +101,9 @@ TEST(SavedGameFile, WriteReplacesTheFileWholeOrLeavesItIntact) {
     rlimit limited = saved;
     limited.rlim_cur = 100;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    bool threw = false;
-    try {
-        SavedGameFile::Write(path, mid);
-    } catch (const FileError& error) {
-        threw = true;
-        EXPECT_EQ(error.file(), path);
-        EXPECT_NE(error.fault().find("cannot be written"), std::string::npos) << error.what();
-    }
+    ExpectFault([&] { SavedGameFile::Write(path, mid); }, 0, "cannot be written");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_TRUE(threw);
     EXPECT_EQ(test::ReadBytes(path), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                             std::filesystem::directory_iterator()),

@@ -20,7 +20,6 @@ TEST_F(ScreenReaderTextTest, SquaresNameTheirPiecesAndACaptureChangesTwoNames) {
     EXPECT_EQ(Name(state, 14), "Square 14: player 2 start, empty");
     EXPECT_EQ(Name(state, 53), "Square 53: player 1 home column, empty");
     EXPECT_EQ(Name(state, 63), "Square 63: player 2 home, empty");
-
     place(1, 2, 1); // player 2's piece 3 opens onto square 14
     EXPECT_EQ(Name(state, 14), "Square 14: player 2 start, player 2, piece 3");
     EXPECT_EQ(Name(state, 86), "Square 86: player 3 yard, piece 3"); // not player 2's yard
@@ -28,12 +27,10 @@ TEST_F(ScreenReaderTextTest, SquaresNameTheirPiecesAndACaptureChangesTwoNames) {
     place(0, 3, 20);
     place(0, 1, 20);
     EXPECT_EQ(Name(state, 20), "Square 20: player 1, pieces 2 and 4");
-
     place(0, 0, 14); // captures player 2's piece 3
     EXPECT_EQ(PiecePosition(state, 1, 2), 82);
     EXPECT_EQ(Name(state, 14), "Square 14: player 2 start, player 1, piece 1");
     EXPECT_EQ(Name(state, 82), "Square 82: player 2 yard, piece 3");
-
     place(2, 0, 57); // player 3's piece 1 at home
     EXPECT_EQ(Name(state, 69), "Square 69: player 3 home, piece 1");
     for (int s = 0; s < SquareTotal; ++s) {

