@@ -37,20 +37,19 @@ QByteArray Saved(Form1& form) {
 struct DesktopForm : StartedForm {
     UnfinishedGameWatch* watch = nullptr;
     QString configFolder;
-    QString dataFolder;
+    QString unfinished;
 
     DesktopForm(const Sandbox& sandbox, const QString& shipped, std::vector<int> draws = {})
         : StartedForm(std::move(draws)), configFolder(sandbox.folder() + "/config/ruvo"),
-          dataFolder(sandbox.folder() + "/data/ruvo") {
+          unfinished(sandbox.folder() + "/data/ruvo/unfinished.ruv") {
         ruvo::SettingsLocation location(
             std::nullopt,
             {QDir::currentPath().toStdString(), configFolder.toStdString(), shipped.toStdString()});
         if (form->startUp(std::move(location))) {
-            watch = new UnfinishedGameWatch(*form, dataFolder);
+            watch = new UnfinishedGameWatch(*form, QFileInfo(unfinished).path());
             form->show();
         }
     }
-    QString unfinished() const { return dataFolder + "/unfinished.ruv"; }
 };
 
 } // namespace
@@ -59,7 +58,7 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void windowSquaresAndYardsFollowTheScreenAndTheGrid() {
+    void windowFollowsTheScreenAndTheGridAndShowsItsTextsAndMenus() {
         Sandbox sandbox;
         StartedForm form;
         QVERIFY(form.start());
@@ -100,12 +99,6 @@ private slots:
             QCOMPARE(image.pixelColor(yard.topLeft() + QPoint(yard.width() / 2, 0)),
                      QColor(Qt::white));
         }
-    }
-
-    void controlsAndMenusShowTheirTexts() {
-        Sandbox sandbox;
-        StartedForm form;
-        QVERIFY(form.start());
         QCOMPARE(form->Start()->caption(), u"MENU"_s);
         QCOMPARE(form->Start()->toolTip(), u"Click for commands"_s);
         for (int p = 0; p < 4; ++p) {
@@ -500,7 +493,7 @@ private slots:
                              });
             form.type(u"start"_s);
             QCOMPARE(moves, 25);
-            QCOMPARE(ReadAll(form.unfinished()), atRoundTop);
+            QCOMPARE(ReadAll(form.unfinished), atRoundTop);
         }
         DesktopForm again(sandbox, sandbox.folder());
         again.watch->offer();
@@ -508,14 +501,14 @@ private slots:
         QCOMPARE(Saved(*again.form), atRoundTop);
         // Exit leaves nothing behind; nor does No at the next start.
         again.type(u"exit"_s);
-        QVERIFY(!QFileInfo::exists(again.unfinished()));
-        QFile kept(again.unfinished());
+        QVERIFY(!QFileInfo::exists(again.unfinished));
+        QFile kept(again.unfinished);
         QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(atRoundTop) > 0);
         kept.close();
         DesktopForm declined(sandbox, sandbox.folder());
         declined.dialogs->answerer = [](const QString&) { return false; };
         declined.watch->offer();
-        QVERIFY(!QFileInfo::exists(declined.unfinished()));
+        QVERIFY(!QFileInfo::exists(declined.unfinished));
         QCOMPARE(declined->game().state().CurrentPlayer, -1);
     }
 

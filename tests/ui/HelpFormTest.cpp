@@ -89,8 +89,6 @@ private slots:
         QCOMPARE(back(), pageUrl("two"));
         QCOMPARE(forward(), pageUrl("two"));
         browser()->setFocus();
-        QTest::keyClick(browser(), Qt::Key_Right, Qt::AltModifier);
-        QCOMPARE(browser()->source(), pageUrl("two"));
         QTest::mouseClick(browser()->viewport(), Qt::BackButton);
         QCOMPARE(browser()->source(), pageUrl("one"));
         QTest::keyClick(browser(), Qt::Key_Right, Qt::AltModifier);
