@@ -68,7 +68,8 @@ private slots:
         QCOMPARE(form->height() + frame.height(), qRound(screen->geometry().height() * 0.85));
         // The command line starts right under the board's fifteen rows.
         QCOMPARE(form->Commandline()->y(), form->Piece(37)->geometry().bottom() + 1);
-        const WindowLayout& layout = *form->boardLayout();
+        const WindowLayout& layout = *form->boardLayout(); // fifteen tiles each way
+        QCOMPARE(QPoint(layout.boardRight, layout.boardBottom), QPoint(15, 15) * layout.tileSize);
         for (int s = 0; s < ruvo::ControlTotal; ++s) {
             QCOMPARE(form->Piece(s)->isVisible(), s < ruvo::SquareTotal);
         }
