@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ruvo-cli: the exact output of "moves", and "play" with its options, files, computer levels and
 // errors.
-#include "CliRun.h"
 #include "FileTestSupport.h"
 
 #include "Version.h"
@@ -18,6 +17,20 @@ namespace ruvo::test {
 namespace {
 
 const std::string Config = RUVO_SOURCE_DIR "/data/ruvo.cfg";
+
+// ruvo-cli run in the test process: its status and what it wrote.
+struct CliRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args, const std::string& programFolder = "") {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = CliApp::Run(args, out, err, programFolder);
+    return {status, out.str(), err.str()};
+}
 
 // The arguments of "moves" with the players' pieces at the given squares, by default in their
 // yards.

@@ -139,8 +139,6 @@ TEST_F(TurnDriverTest, TheSpeedSetsThePaceAndLoggingFollowsThePlayerAndTheMode) 
     game.speedChanged(1);
     EXPECT_EQ(state.WaitDelay, 29);
     EXPECT_EQ(state.Label1, " 14.5 secs");
-    game.speedChanged(10);
-    EXPECT_EQ(state.Label1, " 10 secs");
     game.speedChanged(24);
     game.pacer().LogAndPace(0, "person", 3);
     game.pacer().LogAndPace(1, "computer", 3);
@@ -164,12 +162,10 @@ TEST_F(TurnDriverTest, StartUpShowsTheNewGameBoard) {
     EXPECT_FALSE(state.PlayerTypePicture[2].visible);
     EXPECT_FALSE(state.Piece[84].visible);
     EXPECT_TRUE(state.Piece[80].visible);
-    EXPECT_EQ(state.Piece[80].caption, "1");
     EXPECT_EQ(BoardAudit::Fault(state), "") << "the squares agree with the pieces";
     EXPECT_EQ(state.Piece[14].backColor, state.PlayerColor[1]);
     EXPECT_EQ(state.Piece[60].backColor, state.PlayerColor[1]);
     EXPECT_EQ(state.Piece[5].backColor, SquareBackColor);
-    EXPECT_EQ(state.Piece[57].picture, Picture::WonPos);
     EXPECT_EQ(state.PlayerTypePicture[0].picture, Picture::Human);
     EXPECT_EQ(state.PlayerTypePicture[1].toolTip, "Computer to play for this Player");
     EXPECT_EQ(state.DiceCount[0], "      P1  P2  P3  P4");
