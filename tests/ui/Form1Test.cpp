@@ -125,21 +125,19 @@ private slots:
         QCOMPARE(form.dialogs->messages, QStringList({"Single moves will be automatic"}));
         QCOMPARE(form->Commandline()->text(), QString());
         QTest::mouseClick(form->Start(), Qt::LeftButton);
-        QCOMPARE(form.dialogs->menus.at(0).captions,
-                 QStringList({"Start game", "Sound on/off", "Save Game", "Load saved game", "Help",
-                              "About", "-", "Cancel", "-", "Exit"}));
+        QCOMPARE(form.dialogs->menus.value(0),
+                 QStringList({"Menu", "Start game", "Sound on/off", "Save Game", "Load saved game",
+                              "Help", "About", "-", "Cancel", "-", "Exit"}));
         // The options of player 1 (a person) and 3: pausing and levels offered to computers only.
         QTest::mouseClick(form->PlayerOptions(0), Qt::LeftButton);
         QTest::mouseClick(form->PlayerOptions(2), Qt::RightButton);
-        QCOMPARE(form.dialogs->menus.size(), size_t(3));
-        QCOMPARE(form.dialogs->menus[1].title, u"Player 1 Options"_s);
-        QCOMPARE(form.dialogs->menus[1].captions,
-                 QStringList({"Human", "Playing", "(Not paused)", "-", "(Easy)", "(Standard)",
-                              "(Strong)", "Cancel"}));
-        QCOMPARE(form.dialogs->menus[2].title, u"Player 3 Options"_s);
-        QCOMPARE(form.dialogs->menus[2].captions,
-                 QStringList({"Computer", "Playing", "Not paused", "-", "Easy", "Standard",
-                              "Strong", "Cancel"}));
+        QCOMPARE(form.dialogs->menus.size(), 3);
+        QCOMPARE(form.dialogs->menus[1],
+                 QStringList({"Player 1 Options", "Human", "Playing", "(Not paused)", "-", "(Easy)",
+                              "(Standard)", "(Strong)", "Cancel"}));
+        QCOMPARE(form.dialogs->menus[2],
+                 QStringList({"Player 3 Options", "Computer", "Playing", "Not paused", "-", "Easy",
+                              "Standard", "Strong", "Cancel"}));
         // Help and about from the menu; the help page is looked for in the program's data folder.
         form.dialogs->menuPicks = {"Help", "About"};
         QTest::mouseClick(form->Start(), Qt::LeftButton);
@@ -268,7 +266,7 @@ private slots:
         form.type(u"START"_s);
         QTest::mouseClick(form->Start(), Qt::LeftButton);
         QCOMPARE(form->MovesList()->ListCount(), lines);
-        QVERIFY(form.dialogs->menus.empty());
+        QVERIFY(form.dialogs->menus.isEmpty());
     }
 
     void pausedPlayerStopsUntilTheSpaceBar() {
@@ -336,7 +334,7 @@ private slots:
                               QPoint(0, form->Piece(76)->height()));
         typedKeysReachTheCommandLine("the board");
         QTest::mouseClick(form->PlayerOptions(1), Qt::LeftButton); // opened and dismissed
-        QCOMPARE(form.dialogs->menus.size(), size_t(1));
+        QCOMPARE(form.dialogs->menus.size(), 1);
         typedKeysReachTheCommandLine("a player's options");
         QTest::mouseClick(static_cast<QWidget*>(form->SpeedRange()), Qt::LeftButton);
         typedKeysReachTheCommandLine("the speed slider");

@@ -42,16 +42,11 @@ inline const bool RuntimeFolderSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"
 
 class ScriptedDialogs : public ModalDialogs {
 public:
-    struct MenuShown {
-        QString title;
-        QStringList captions; // separators as "-", items that cannot be picked in brackets
-    };
-
     QStringList messages;
     QStringList questions;
     std::function<bool(const QString&)> answerer; // answers every question; Yes when unset
     QStringList menuPicks;                        // captions to pick; "" or none left dismisses
-    std::vector<MenuShown> menus;
+    QList<QStringList> menus; // title, captions: "-" a separator, (caption) cannot be picked
     bool real = false; // shows the real menus and message boxes too, to be worked with the keys
     QList<QPoint> menuPlaces;
     QStringList helpShown;
@@ -78,12 +73,12 @@ public:
         if (real) {
             return WindowDialogs().popupMenu(menu, at);
         }
-        MenuShown shown{menu->title(), {}};
+        QStringList shown{menu->title()};
         for (QAction* item : menu->actions()) {
             const QString caption = item->isSeparator() ? u"-"_s : item->text();
-            shown.captions << (item->isEnabled() ? caption : '(' + caption + ')');
+            shown << (item->isEnabled() ? caption : '(' + caption + ')');
         }
-        menus.push_back(shown);
+        menus << shown;
         const QString pick = menuPicks.isEmpty() ? QString() : menuPicks.takeFirst();
         for (QAction* item : menu->actions()) {
             if (!item->isSeparator() && item->text() == pick && item->isEnabled()) {
