@@ -61,22 +61,7 @@ std::string WithoutTimes(const std::string& text) {
 TEST(CliMoves, ListsArePrintedExactly) {
     const CliRun run = Cli(Moves("0", "6,2", "10,20,78,79"));
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "Possible Unique Moves\n"
-                       " 06  02  00  00 16  22  78  79\n"
-                       " 02  06  00  00 12  26  78  79\n"
-                       " 02  00  06  00 12  20  01  79\n"
-                       " 00  02  06  00 10  22  01  79\n"
-                       " 02  00  00  06 12  20  78  01\n"
-                       " 00  02  00  06 10  22  78  01\n"
-                       " 08  00  00  00 18  20  78  79\n"
-                       " 00  08  00  00 10  28  78  79\n"
-                       " 00  00  08  00 10  20  03  79\n"
-                       " 00  00  00  08 10  20  78  03\n"
-                       "ChosenMove 4\n"
-                       "Options 0: 02,12 06,16 08,18\n"
-                       "Options 1: 02,22 06,26 08,28\n"
-                       "Options 2: 06,01 08,03\n"
-                       "Options 3: 06,01 08,03\n");
+    EXPECT_EQ(run.out, ReadBytes(RUVO_SOURCE_DIR "/tests/core/moves-worked-list.txt"));
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(Cli(Moves("1", "3")).out, "Possible Unique Moves\nChosenMove -1\n");
     EXPECT_EQ(Cli(Moves("2", "5", "76,77,78,79", "80,81,82,83", "30,85,86,87")).out,
@@ -260,7 +245,6 @@ TEST(CliComputer, PlayWithLevels) {
     EXPECT_EQ(standard.out.find("# think-ms"), std::string::npos);
     const CliRun mixed = with("easy,standard,strong,standard");
     ASSERT_EQ(mixed.status, 0) << mixed.err;
-    EXPECT_NE(mixed.out.find("# games 2\n"), std::string::npos);
     EXPECT_NE(WithoutTimes(mixed.out), WithoutTimes(plain.out));
     // The same levels named in any case play the same games.
     EXPECT_EQ(WithoutTimes(with("EASY,Standard,strong,STANDARD").out), WithoutTimes(mixed.out));

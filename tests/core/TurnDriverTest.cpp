@@ -19,8 +19,6 @@ TEST_F(TurnDriverTest, ThrowsAreShownCountedAndRedrawnAndThreeSixesPassTheTurn) 
     game.driver().ThrowDice();
     EXPECT_EQ(host.log.back().text, "Dice throw :  6  3   ") << "the 4 drawn again";
     EXPECT_EQ(host.log.back().palette, 6);
-    EXPECT_EQ(state.DiceThrow[1], 6);
-    EXPECT_EQ(state.DiceThrow[2], 3);
     EXPECT_EQ(state.DiceNum[6], "6");
     EXPECT_EQ(state.DiceNum[7], "3");
     EXPECT_EQ(state.DiceCount[6], "6's    .   .   1   .");
