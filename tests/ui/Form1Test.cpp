@@ -199,11 +199,8 @@ private slots:
     void levelPreferencesFallBackToStandardAndTellOfAFailedSave() {
         QTemporaryDir folder;
         const LevelPreferences preferences(folder.filePath("ruvo.cfg"));
-        {
-            QSettings file(preferences.path(), QSettings::IniFormat);
-            file.setValue("Players/Level1", "expert");
-            file.setValue("Players/Level2", "easy");
-        }
+        QSettings(preferences.path(), QSettings::IniFormat).setValue("Players/Level1", "expert");
+        QSettings(preferences.path(), QSettings::IniFormat).setValue("Players/Level2", "easy");
         const std::array<ruvo::ComputerLevel, 4> levels = preferences.load();
         QCOMPARE(levels[0], ruvo::ComputerLevel::Standard); // unknown
         QCOMPARE(levels[1], ruvo::ComputerLevel::Easy);
@@ -352,10 +349,8 @@ private slots:
         QStringList seen;
         const auto pressLater = [&](int ms, std::vector<Qt::Key> keys) {
             QTimer::singleShot(ms, &form, [&seen, keys] {
-                QWidget* open = QApplication::activePopupWidget();
-                if (open == nullptr) {
-                    open = QApplication::activeModalWidget();
-                }
+                QWidget* popup = QApplication::activePopupWidget();
+                QWidget* open = popup != nullptr ? popup : QApplication::activeModalWidget();
                 if (open == nullptr) {
                     return;
                 }
@@ -367,12 +362,10 @@ private slots:
             });
         };
         const QImage unfocused = form.Start()->grab().toImage();
-        QList<QWidget*> order{form.Start()};
-        for (int p = 0; p < 4; ++p) {
-            order << form.PlayerOptions(p);
-        }
-        order << form.SpeedRange() << form.MovesList()->focusProxy() << form.Commandline();
-        for (QWidget* next : order) {
+        for (QWidget* next :
+             QList<QWidget*>{form.Start(), form.PlayerOptions(0), form.PlayerOptions(1),
+                             form.PlayerOptions(2), form.PlayerOptions(3), form.SpeedRange(),
+                             form.MovesList()->focusProxy(), form.Commandline()}) {
             Press(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
