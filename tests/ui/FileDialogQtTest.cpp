@@ -92,7 +92,6 @@ private:
     // Shows the dialog for `request`; once it is open, records what it shows and lets `answer`
     // act on it.
     Seen run(const FileDialogRequest& request, const std::function<void(QFileDialog*)>& answer);
-    // Types a file name into the open dialog and accepts it with the Return key.
     static void typeAndAccept(QFileDialog* dialog, const QString& name) {
         auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
         edit->clear();

@@ -66,7 +66,6 @@ private slots:
         const QSize frame = form->frameAllowance();
         QCOMPARE(form->width() + frame.width(), qRound(screen->geometry().width() * 0.85));
         QCOMPARE(form->height() + frame.height(), qRound(screen->geometry().height() * 0.85));
-        // The command line starts right under the board's fifteen rows.
         QCOMPARE(form->Commandline()->y(), form->Piece(37)->geometry().bottom() + 1);
         const WindowLayout& layout = *form->boardLayout(); // fifteen tiles each way
         QCOMPARE(QPoint(layout.boardRight, layout.boardBottom), QPoint(15, 15) * layout.tileSize);
@@ -138,7 +137,7 @@ private slots:
         QCOMPARE(form.dialogs->menus[2],
                  QStringList({"Player 3 Options", "Computer", "Playing", "Not paused", "-", "Easy",
                               "Standard", "Strong", "Cancel"}));
-        // Help and about from the menu; the help page is looked for in the program's data folder.
+        // The help page looked for in the program's data folder.
         form.dialogs->menuPicks = {"Help", "About"};
         QTest::mouseClick(form->Start(), Qt::LeftButton);
         QTest::mouseClick(form->Start(), Qt::LeftButton);
@@ -498,7 +497,7 @@ private slots:
         QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(atRoundTop) > 0);
         kept.close();
         DesktopForm declined(sandbox, sandbox.folder());
-        declined.dialogs->answerer = [](const QString&) { return false; };
+        declined.dialogs->answer = false;
         declined.watch->offer();
         QVERIFY(!QFileInfo::exists(declined.unfinished));
         QCOMPARE(declined->game().state().CurrentPlayer, -1);

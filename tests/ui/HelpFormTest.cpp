@@ -43,7 +43,7 @@ private slots:
         delete other;
     }
 
-    void opensOnThePageWithItsCaptionAndButtonsOrSaysItIsMissing() {
+    void opensOnThePageOrSaysItIsMissingAndFollowsTheResizeRule() {
         QCOMPARE(form->windowTitle(), QString("Ruvo Help"));
         QCOMPARE(button("Command1")->text(), QString("Back"));
         QCOMPARE(button("Command2")->text(), QString("Forward"));
@@ -61,6 +61,20 @@ private slots:
         activate(form);
         QVERIFY(browser()->toPlainText().contains("Page not found"));
         QVERIFY(browser()->toPlainText().contains(missing));
+        // The resize rule: the buttons below the browser; too small for the browser's height, the
+        // width still follows and the height stays.
+        QTextBrowser* view = browser();
+        form->resize(640, 480);
+        QTRY_COMPARE(form->size(), QSize(640, 480));
+        for (const char* name : {"Command1", "Command2", "Command3"}) {
+            const QRect r = button(name)->geometry();
+            QVERIFY2(r.top() >= view->geometry().bottom() && QRect(0, 0, 640, 480).contains(r),
+                     name);
+        }
+        const int height = view->height();
+        form->resize(640 - view->width() + 30, view->y() + 10);
+        QTRY_COMPARE(view->width(), 30);
+        QCOMPARE(view->height(), height);
     }
 
     void backAndForwardNeverLeaveThePage() {
@@ -139,23 +153,6 @@ private slots:
         });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY2(first.isNull(), "the close box unloads the window");
-    }
-
-    void browserFollowsTheResizeRule() {
-        activate(form);
-        QTextBrowser* view = browser();
-        form->resize(640, 480);
-        QTRY_COMPARE(form->size(), QSize(640, 480));
-        for (const char* name : {"Command1", "Command2", "Command3"}) {
-            const QRect r = button(name)->geometry();
-            QVERIFY2(r.top() >= view->geometry().bottom() && QRect(0, 0, 640, 480).contains(r),
-                     name);
-        }
-        // Too small for the browser's height: the width still follows, the height stays.
-        const int height = view->height();
-        form->resize(640 - view->width() + 30, view->y() + 10);
-        QTRY_COMPARE(view->width(), 30);
-        QCOMPARE(view->height(), height);
     }
 
     void shippedPageLinksReachTheirPlaces() {
