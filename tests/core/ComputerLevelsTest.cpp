@@ -90,6 +90,23 @@ TEST(ComputerChoice, TheSeedAndThePositionMakeTheStream) {
     EXPECT_EQ(a.seed, MoveDecision::Of(otherDiceHistory, position.player, 1).seed);
 }
 
+// Closing the window while a Strong player thinks in the background: the thought is dropped
+// unrecorded, and the next one gives the choice made at once.
+TEST(ComputerChoice, ACancelledBackgroundThoughtLeavesNothingBehind) {
+    const Position position = PlayedPositions(5, 1).front();
+    ComputerLevels levels;
+    levels.setStrongSettings({.finishes = 64, .batch = 8, .cutRounds = 6, .threads = 1});
+    levels.setBackground(true);
+    levels.setLevel(position.player, ComputerLevel::Strong);
+    ASSERT_TRUE(levels.begin(position.state, position.player));
+    levels.cancel();
+    EXPECT_TRUE(levels.thinkMilliseconds(position.player).empty());
+    ASSERT_TRUE(levels.begin(position.state, position.player));
+    const MoveDecision decision = MoveDecision::Of(position.state, position.player, 0);
+    EXPECT_EQ(levels.finish({}), levels.strongChoice(decision).choice);
+    EXPECT_EQ(levels.thinkMilliseconds(position.player).size(), 1u);
+}
+
 // At the cut a lone piece with an opponent close behind counts part of its way as lost.
 TEST(RolloutRules, CaptureHomePlacesAndRisk) {
     // Player 1's piece on its start square, board square 14.
