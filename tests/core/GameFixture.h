@@ -72,7 +72,6 @@ protected:
         }
     }
 
-    // Sets the throws of the current turn.
     void setThrows(int first, int second = 0, int third = 0) {
         state.DiceThrow = {0, static_cast<int16_t>(first), static_cast<int16_t>(second),
                            static_cast<int16_t>(third)};
