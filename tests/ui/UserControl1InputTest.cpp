@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(scrollBar(list)->value(), 0);
         QTest::keyClick(area, Qt::Key_Down);
         QCOMPARE(scrollBar(list)->value(), 1);
-        QCOMPARE(rowIdAt(shot(list), 1), 3);
+        QCOMPARE(rowIds(shot(list), 2).last(), 3);
         QVERIFY(marked(list, 0));
         QTest::keyClick(area, Qt::Key_Up);
         QTest::keyClick(area, Qt::Key_Up); // not above the first row

@@ -66,22 +66,16 @@ inline QImage shot(UserControl1& list) {
     return surface(list)->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// The id of the row drawn at page position k, 0 when none of the test rows is drawn there.
-inline int rowIdAt(const QImage& image, int k) {
-    for (int y = k * RowPx; y < (k + 1) * RowPx && y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
+// The ids of the rows drawn at the first `positions` page positions, 0 where none of the test
+// rows is drawn.
+inline QList<int> rowIds(const QImage& image, int positions) {
+    QList<int> ids(positions, 0);
+    for (int y = 0; y < positions * RowPx && y < image.height(); ++y)
+        for (int x = 0; x < image.width() && ids[y / RowPx] == 0; ++x) {
             const QColor c = image.pixelColor(x, y);
             if (c.green() == 0 && c.blue() == 128 && c.red() > 0)
-                return c.red();
+                ids[y / RowPx] = c.red();
         }
-    return 0;
-}
-
-// The ids of the rows drawn at the first `positions` page positions.
-inline QList<int> rowIds(const QImage& image, int positions) {
-    QList<int> ids;
-    for (int k = 0; k < positions; ++k)
-        ids.append(rowIdAt(image, k));
     return ids;
 }
 
