@@ -135,8 +135,7 @@ TEST(CliPlay, SaveAtATurnAndLoadToGoOn) {
     const CliRun save = Cli(Play({"--seed", "12", "--turns", "40", "--save", saved, "--log"}));
     EXPECT_EQ(save.status, 0) << save.err;
     EXPECT_EQ(LogLines(save.out).back(), "0|GAME SAVED TO " + saved);
-    const SavedGame game = SavedGameFile::Read(saved);
-    EXPECT_EQ(game.CurrentPlayer, 3) << "forty turns: player 4 moved last";
+    EXPECT_EQ(SavedGameFile::Read(saved).CurrentPlayer, 3) << "forty turns: player 4 moved last";
     const CliRun load = Cli(Play({"--seed", "1", "--load", saved, "--log"}));
     EXPECT_EQ(load.status, 0) << load.err;
     const std::vector<std::string> lines = LogLines(load.out);

@@ -288,8 +288,21 @@ TEST_F(CommandsTest, PlayerOptionsMenuShowsAndChangesThePlayer) {
     EXPECT_FALSE(game.waitingForPerson());
 }
 
-TEST_F(CommandsTest, RemovingAndReaddingPlayers) {
-    startUp("CCCC", "1110");
+TEST_F(CommandsTest, PlayersShownAtStartUpAreRemovedAndReadded) {
+    startUp("HCCC", "1110");
+    EXPECT_EQ(state.PlayerInfo[3].caption, "NOT PLAYING");
+    EXPECT_FALSE(state.PlayerInfo[3].visible);
+    EXPECT_FALSE(state.PlayerTypePicture[3].visible);
+    EXPECT_FALSE(state.Piece[88].visible);
+    EXPECT_TRUE(state.Piece[84].visible);
+    EXPECT_EQ(BoardAudit::Fault(state), "") << "the squares agree with the pieces";
+    EXPECT_EQ(state.Piece[14].backColor, state.PlayerColor[1]);
+    EXPECT_EQ(state.Piece[60].backColor, state.PlayerColor[1]);
+    EXPECT_EQ(state.Piece[5].backColor, SquareBackColor);
+    EXPECT_EQ(state.PlayerTypePicture[0].picture, Picture::Human);
+    EXPECT_EQ(state.PlayerTypePicture[1].toolTip, "Computer to play for this Player");
+    EXPECT_EQ(state.DiceCount[0], "      P1  P2  P3  P4");
+
     removeOrAdd(1);
     EXPECT_EQ(host.questions, (std::vector<std::string>{"Remove Player 2 ?"}));
     EXPECT_EQ(host.log.back().text, "DISABLED");

@@ -102,14 +102,8 @@ protected:
         forgetHostRecords();
     }
 
-    void forgetHostRecords() {
-        host.log.clear();
-        host.sounds.clear();
-        host.messages.clear();
-        host.questions.clear();
-        host.waits.clear();
-        host.prompts.clear();
-    }
+    // A fresh host: what it recorded and what it was given to answer are forgotten.
+    void forgetHostRecords() { host = FakeHost{}; }
 };
 
 } // namespace ruvo::test

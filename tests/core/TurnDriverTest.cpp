@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The turn driver: the order of turns, the dice and their redraw rule, extra turns, finishing,
-// the end of the game, persons' prompts and paused players.
+// The turn driver: the dice and their redraw rule, extra turns, finishing, the end of the game,
+// persons' prompts and paused players.
 #include "GameFixture.h"
 
 #include "files/Text.h"
-#include "game/BoardAudit.h"
 
 namespace ruvo::test {
 namespace {
@@ -135,22 +134,6 @@ TEST_F(TurnDriverTest, APausedPlayerStopsForTheSpaceBarAfterEachLoggedLine) {
     EXPECT_EQ(host.prompts[0].second, state.PlayerColor[1]);
     EXPECT_EQ(host.commandLineText, "");
     EXPECT_EQ(host.commandLineColor, static_cast<Rgb>(Val(state.CommandlineTag)));
-}
-
-TEST_F(TurnDriverTest, StartUpShowsTheNewGameBoard) {
-    startUp("HCCC", "1101");
-    EXPECT_FALSE(state.PlayerInfo[2].visible);
-    EXPECT_EQ(state.PlayerInfo[2].caption, "NOT PLAYING");
-    EXPECT_FALSE(state.PlayerTypePicture[2].visible);
-    EXPECT_FALSE(state.Piece[84].visible);
-    EXPECT_TRUE(state.Piece[80].visible);
-    EXPECT_EQ(BoardAudit::Fault(state), "") << "the squares agree with the pieces";
-    EXPECT_EQ(state.Piece[14].backColor, state.PlayerColor[1]);
-    EXPECT_EQ(state.Piece[60].backColor, state.PlayerColor[1]);
-    EXPECT_EQ(state.Piece[5].backColor, SquareBackColor);
-    EXPECT_EQ(state.PlayerTypePicture[0].picture, Picture::Human);
-    EXPECT_EQ(state.PlayerTypePicture[1].toolTip, "Computer to play for this Player");
-    EXPECT_EQ(state.DiceCount[0], "      P1  P2  P3  P4");
 }
 
 } // namespace
