@@ -77,8 +77,6 @@ private slots:
         QCOMPARE(rowIds(shot(list), 10), QList<int>({21, 22, 23, 24, 25, 26, 27, 28, 29, 30}));
         QCOMPARE(scrollBar(list)->value(), 20);
         QCOMPARE(list.TopIndex(), -1);
-        scrollBar(list)->setValue(25);
-        QCOMPARE(rowIds(shot(list), 10), QList<int>({26, 27, 28, 29, 30, 0, 0, 0, 0, 0}));
     }
 
     void gridLinesInvertTheBackgroundUnderThem() {

@@ -37,31 +37,23 @@ private slots:
         QCOMPARE(list.List(6), QString());
     }
 
-    void colourComesFromTheRowBeforeOrTheControl() {
+    void colourAndPictureComeFromTheRowBefore() {
         ShownList list(10);
         list.setforecolor(QColor(0, 128, 0));
+        list.setBackColor(Qt::white); // pictures are combined with the background by AND
+        list.setDrawStyle(1);
+        list.setPictureList(
+            {solid(QColor(255, 0, 0)), solid(QColor(0, 255, 0)), solid(QColor(0, 0, 255))});
         list.Additem(blocks());
+        list.Additem(blocks(), 0, 3);
+        list.Additem(blocks(), 0, 0, QString(), QColor(128, 0, 0));
         list.Additem(blocks());
-        list.Additem(blocks(), 0, -1, QString(), QColor(128, 0, 0));
-        list.Additem(blocks());
+        list.UpdateIcon(0, 2);
         const QImage image = shot(list);
         const QColor green(0, 128, 0), red(128, 0, 0);
         for (const auto& [k, colour] : {std::pair{0, green}, {1, green}, {2, red}, {3, red}})
             QVERIFY(rowHasColor(image, k, colour));
         QVERIFY(!rowHasColor(image, 3, green));
-    }
-
-    void pictureComesFromTheRowBeforeOrIsTheFirst() {
-        ShownList list(10);
-        list.setBackColor(Qt::white); // pictures are combined with the background by AND
-        list.setDrawStyle(1);
-        list.setPictureList(
-            {solid(QColor(255, 0, 0)), solid(QColor(0, 255, 0)), solid(QColor(0, 0, 255))});
-        list.Additem(QStringLiteral("a"), 0, -1);
-        list.Additem(QStringLiteral("b"), 0, 3);
-        list.Additem(QStringLiteral("c"), 0, 0);
-        list.UpdateIcon(0, 2);
-        const QImage image = shot(list);
         // The picture begins 24 twips from the left and is centred in its row.
         QCOMPARE(image.pixelColor(6, 10), QColor(0, 255, 0));
         QCOMPARE(image.pixelColor(6, RowPx + 10), QColor(0, 0, 255));
