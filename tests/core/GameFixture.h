@@ -89,8 +89,8 @@ protected:
         stopWhen([this, turn] { return state.TurnCount >= turn; });
     }
 
-    // Makes the current player a person waiting to spend the given throws, shown on its dice.
-    void personToMove(int player, int first, int second = 0, int third = 0) {
+    // Makes the player the current one, to spend the given throws, shown on its dice.
+    void toMove(int player, int first, int second = 0, int third = 0) {
         state.CurrentPlayer = static_cast<int16_t>(player);
         setThrows(first, second, third);
         const int values[3] = {first, second, third};
@@ -98,8 +98,12 @@ protected:
             state.DiceNum[3 * player + i] = values[i] == 0 ? "" : std::to_string(values[i]);
         }
         PrepareTurnMoves(state, player);
-        game.driver().setWaitingForPerson(true);
         forgetHostRecords();
+    }
+    // The same with the player a person whom the game waits for.
+    void personToMove(int player, int first, int second = 0, int third = 0) {
+        toMove(player, first, second, third);
+        game.driver().setWaitingForPerson(true);
     }
 
     // A fresh host: what it recorded and what it was given to answer are forgotten.

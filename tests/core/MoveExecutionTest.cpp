@@ -13,10 +13,7 @@ using MoveExecutionTest = GameFixture;
 TEST_F(MoveExecutionTest, OpeningOntoALoneOpponentCapturesIt) {
     startUp();
     place(3, 1, 14); // player 4's piece 2 on board square 1, player 1's start square
-    state.CurrentPlayer = 0;
-    setThrows(6);
-    PrepareTurnMoves(state, 0);
-    forgetHostRecords();
+    toMove(0, 6);
     game.driver().MakeChosenMove(0);
     ASSERT_EQ(host.log.size(), 2u);
     EXPECT_EQ(host.log[0].text, "Open piece 1 by 6");
@@ -39,14 +36,9 @@ TEST_F(MoveExecutionTest, AComputerMoveOfTwoPiecesFromAStackLogsBothAndClearsThe
     place(1, {5, 10, 10});
     const SquareView& stack = state.Piece[BoardSquare(1, 10)];
     EXPECT_EQ(stack.caption, " 2 3");
-    state.CurrentPlayer = 1;
-    setThrows(6, 2);
-    state.DiceNum[3] = "6";
-    state.DiceNum[4] = "2";
-    PrepareTurnMoves(state, 1);
+    toMove(1, 6, 2);
     state.ChosenMove = 2;
     ASSERT_EQ(MoveEntryText(state, 2), " 06  02  00  00 11  12  10  83");
-    forgetHostRecords();
     std::vector<int> firstPieceDuringWaits;
     host.onWait = [&](long) {
         firstPieceDuringWaits.push_back(state.SquareCount[BoardSquare(1, 11)]);
