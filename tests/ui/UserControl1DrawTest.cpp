@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sizing on the first row, which rows are drawn, scrolling, grid lines, marking, the frame, tool
-// tips, and the list as assistive technology sees it.
+// Sizing on the first row, which rows are drawn, scrolling, grid lines and the frame, marking,
+// tool tips, and the list as assistive technology sees it.
 #include "UserControl1TestSupport.h"
 
 #include "listctl/qt/ListAccessible.h"
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(list.TopIndex(), -1);
     }
 
-    void gridLinesInvertTheBackgroundUnderThem() {
+    void gridLinesInvertTheBackgroundAndAFrameSurroundsTheRows() {
         ShownList list(10);
         const QColor background = list.BackColor();
         addRows(list, 1, 2);
@@ -93,6 +93,15 @@ private slots:
         image = shot(list);
         const QColor merged(inverted(background).red(), inverted(background).green(), 255);
         QCOMPARE(image.pixelColor(120, RowPx - 2), merged);
+        list.setBorderStyle(1);
+        image = shot(list);
+        const QRgb frame = list.palette().color(QPalette::Dark).rgb();
+        QCOMPARE(image.pixel(0, 0), frame);
+        QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), frame);
+        QCOMPARE(image.pixelColor(1, 1), background);
+        // The rows start inside the frame.
+        QCOMPARE(rowIds(image.copy(1, 1, image.width() - 2, image.height() - 2), 3),
+                 QList<int>({1, 2, 0}));
     }
 
     void markingInvertsARowAndShowItemScrollsTheLeastNeeded() {
@@ -121,20 +130,6 @@ private slots:
         list.setGridLines(false);
         list.ShowItem(5);
         QCOMPARE(rowIds(shot(list), 3), QList<int>({5, 0, 7}));
-    }
-
-    void frameSurroundsTheRows() {
-        ShownList list(4);
-        list.setBorderStyle(1);
-        addRows(list, 1, 2);
-        const QImage image = shot(list);
-        const QRgb frame = list.palette().color(QPalette::Dark).rgb();
-        QCOMPARE(image.pixel(0, 0), frame);
-        QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), frame);
-        QCOMPARE(image.pixelColor(1, 1), list.BackColor());
-        // The rows start inside the frame.
-        QCOMPARE(rowIds(image.copy(1, 1, image.width() - 2, image.height() - 2), 3),
-                 QList<int>({1, 2, 0}));
     }
 
     void toolTipShowsRowsCutOffAtTheRightEdge() {
