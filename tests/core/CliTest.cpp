@@ -32,8 +32,7 @@ CliRun Cli(const std::vector<std::string>& args, const std::string& programFolde
     return {status, out.str(), err.str()};
 }
 
-// The arguments of "moves" with the players' pieces at the given squares, by default in their
-// yards.
+// "moves" with the players' pieces at the given squares, by default in their yards.
 std::vector<std::string> Moves(const std::string& player, const std::string& throws,
                                const std::string& first = "76,77,78,79",
                                const std::string& second = "80,81,82,83",

@@ -329,7 +329,6 @@ TEST_F(CommandsTest, PlayersShownAtStartUpAreRemovedAndReadded) {
     // A player who has finished stays in the game.
     state.CurrentPlayer = 2;
     state.FinishPlace[3] = 1;
-    host.messages.clear();
     removeOrAdd(3);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Player has finished already"}));
     EXPECT_EQ(state.PlayerEnabled[3], 1);

@@ -80,7 +80,6 @@ public:
     void saveSettings() override { ++settingsSaved; }
     void endProgram() override { ++programEnded; }
 
-    // Log lines with the given text; sounds played of the given file.
     long logged(const std::string& text) const {
         return std::count_if(log.begin(), log.end(),
                              [&](const LogEntry& e) { return e.text == text; });

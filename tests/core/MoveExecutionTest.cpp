@@ -130,15 +130,13 @@ TEST_F(MoveExecutionTest, ClickPreviewCyclesThroughTheOptionsAndTheRightButtonMo
     EXPECT_EQ(host.logged("Open piece 2 by 6"), 1);
     EXPECT_EQ(PiecePosition(state, 0, 1), 1);
     EXPECT_FALSE(amount.visible);
-    EXPECT_EQ(state.DiceThrow[1], 3);
     EXPECT_TRUE(game.waitingForPerson());
 }
 
 TEST_F(MoveExecutionTest, TheDiceLabelAsksForTheComputersMoveOnlyWhileThePersonIsAsked) {
     startUp("HCCC");
     place(0, {10, 20});
-    personToMove(0, 4);
-    game.driver().setWaitingForPerson(false);
+    toMove(0, 4);
     game.squareMouseUp(10, 1);
     game.commandLineEnter("1=4");
     game.commandLineEnter("A");
