@@ -113,8 +113,7 @@ TEST(CliPlay, SettingsFromHereElseBesideTheProgram) {
     ::setenv("XDG_CONFIG_HOME", folder.File("config").c_str(), 1);
     const CliRun beside = Cli({"play", "--games", "2", "--seed", "3"}, RUVO_SOURCE_DIR "/data");
     const CliRun nowhere = Cli({"play", "--games", "2", "--seed", "3"}, folder.Path().string());
-    // A link to itself here: the system refuses to look at it, as in a folder that may not be
-    // searched.
+    // A link to itself here: the system refuses to look, as in a folder that may not be searched.
     std::filesystem::create_symlink("ruvo.cfg", folder.File("ruvo.cfg"));
     const CliRun loop = Cli({"play", "--games", "1"}, RUVO_SOURCE_DIR "/data");
     std::filesystem::current_path(here);

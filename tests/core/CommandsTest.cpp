@@ -38,8 +38,8 @@ protected:
         };
     }
     // Plays on with seeded draws until the game ends and No is given to a new one, or 4000
-    // turns pass. True when the game ended.
-    bool playsToItsEnd(unsigned seed, const std::function<void()>& start) {
+    // turns pass.
+    void playToItsEnd(unsigned seed, const std::function<void()>& start) {
         std::mt19937 generator(seed);
         std::uniform_int_distribution<int> face(1, 6);
         for (int i = 0; i < 200000; ++i) {
@@ -48,7 +48,8 @@ protected:
         host.answers.push_back(false); // "Game finished, restart?"
         stopWhen([this] { return state.TurnCount > 4000; });
         start();
-        return !host.questions.empty() && host.questions.back() == "Game finished, restart?";
+        EXPECT_TRUE(!host.questions.empty() && host.questions.back() == "Game finished, restart?")
+            << "still running after " << state.TurnCount << " turns";
     }
     void expectOffTheBoard(int player) {
         for (int k = 0; k < 4; ++k) {
@@ -383,8 +384,7 @@ TEST_F(CommandsTest, EveryRemovedPlayersPiecesLeaveAndTheGameEnds) {
         removeOrAdd(2);
         EXPECT_EQ(state.SquareOwner[BoardSquare(1, 10)], 1) << "on the board until its turn";
     });
-    ASSERT_TRUE(playsToItsEnd(5, [this] { game.StartOrRestart(); }))
-        << "still running after " << state.TurnCount << " turns";
+    playToItsEnd(5, [this] { game.StartOrRestart(); });
     expectOffTheBoard(1);
     expectOffTheBoard(2);
     EXPECT_EQ(state.RemovePending, (std::array<int16_t, 4>{}));
@@ -405,8 +405,7 @@ TEST_F(CommandsTest, ALoadedGameTakesAbsentPlayersPiecesOffAndEnds) {
     expectOffTheBoard(1);
     expectOffTheBoard(2);
     EXPECT_EQ(state.PlayerCount, 2);
-    ASSERT_TRUE(playsToItsEnd(9, [this] { game.RunTurns(); }))
-        << "still running after " << state.TurnCount << " turns";
+    playToItsEnd(9, [this] { game.RunTurns(); });
 }
 
 } // namespace
