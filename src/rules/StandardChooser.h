@@ -271,10 +271,17 @@ private:
                  left &= left - 1) {
                 const int k = std::countr_zero(left);
                 leave[k] = scorer.leave(state_.position[player_][k]);
-                six[k] = leave[k] + scorer.land(offset_[k] + 6);
-                rest[k] = leave[k] + scorer.land(offset_[k] + x);
-                sixRest[k] = leave[k] + scorer.land(offset_[k] + 6 + x);
             }
+            // Only where the piece may go: elsewhere the destination may lie off the path.
+            const auto landing = [&](unsigned pieces, int m, int(&score)[4]) {
+                for (unsigned left = pieces; left != 0; left &= left - 1) {
+                    const int k = std::countr_zero(left);
+                    score[k] = leave[k] + scorer.land(offset_[k] + m);
+                }
+            };
+            landing(sixes, 6, six);
+            landing(rests, x, rest);
+            landing(sixRests, 6 + x, sixRest);
             int bestScore = Never;
             MoveList::Move best = 0;
             const auto consider = [&](int score, MoveList::Move move) {
