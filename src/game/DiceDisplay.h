@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The dice slots of the player panels: slot 3 * player + (throw - 1) shows one throw.
+// The dice slots of the player panels (slot 3 * player + (throw - 1) shows one throw) and the
+// throw-count lines.
 #include "game/GameState.h"
 
 #include <string>
@@ -29,6 +30,15 @@ inline void ShowDieValue(GameState& state, int slot, int value) {
 inline int ShownDie(const GameState& state, int slot) {
     const std::string& text = state.DiceNum[slot];
     return text.empty() || text[0] < '0' || text[0] > '9' ? 0 : text[0] - '0';
+}
+
+// Writes a player's two characters (" ." for none) into the throw-count line of a face.
+inline void ShowThrowCount(GameState& state, int face, int player, std::string_view twoChars) {
+    std::string& line = state.DiceCount[face];
+    const size_t at = 4 * static_cast<size_t>(player) + 6;
+    if (line.size() >= at + 2) {
+        line.replace(at, 2, twoChars);
+    }
 }
 
 } // namespace ruvo

@@ -6,6 +6,7 @@
 #include "files/SavedGameFile.h"
 #include "files/Text.h"
 #include "game/BoardState.h"
+#include "game/DiceDisplay.h"
 #include "game/GameStopped.h"
 #include "game/TurnMoves.h"
 
@@ -132,7 +133,7 @@ void Game::startUp(const Settings& settings, Rgb commandLineColor) {
         state_.DiceCount[d] = DiceCountDesign[d];
         if (d >= 1) {
             for (int p = 0; p < 4; ++p) {
-                state_.DiceCount[d].replace(4 * p + 6, 2, " .");
+                ShowThrowCount(state_, d, p, " .");
             }
         }
     }

@@ -104,11 +104,7 @@ void GameRecorder::countThrows(const RulesState& rules, int player, const Throws
         const int face = throws.face[n];
         const int count = rules.throwCount[player][face];
         state_.ThrowCount[player][face] = static_cast<int16_t>(count);
-        std::string& line = state_.DiceCount[face];
-        const size_t at = 4 * static_cast<size_t>(player) + 6;
-        if (line.size() >= at + 2) {
-            line.replace(at, 2, RightAligned2(count));
-        }
+        ShowThrowCount(state_, face, player, RightAligned2(count));
     }
     state_.FrequentFace[player] = static_cast<int16_t>(rules.frequentFace[player]);
 }

@@ -3,6 +3,7 @@
 
 #include "files/Text.h"
 #include "game/BoardState.h"
+#include "game/DiceDisplay.h"
 #include "game/PlayerRoster.h"
 #include "game/TurnMoves.h"
 #include "rules/RulesPlay.h"
@@ -24,14 +25,6 @@ public:
 private:
     bool& flag_;
 };
-
-// Writes a player's two characters into a throw-count line.
-void SetCountColumn(std::string& line, int player, const std::string& twoChars) {
-    const size_t at = 4 * static_cast<size_t>(player) + 6;
-    if (line.size() >= at + 2) {
-        line.replace(at, 2, twoChars);
-    }
-}
 
 } // namespace
 
@@ -248,7 +241,7 @@ void TurnDriver::ResetBoard() {
         }
         for (int face = 1; face <= 6; ++face) {
             state_.ThrowCount[p][face] = 0;
-            SetCountColumn(state_.DiceCount[face], p, " ."); // the shown counts start again too
+            ShowThrowCount(state_, face, p, " ."); // the shown counts start again too
         }
     }
     for (int p = 0; p < 4; ++p) {
@@ -291,7 +284,7 @@ void TurnDriver::ResetPlayer(int player) {
         MarkSquare(state_, y, player, 1); // so a click on the piece in its yard finds it
     }
     for (int face = 1; face <= 6; ++face) {
-        SetCountColumn(state_.DiceCount[face], player, " .");
+        ShowThrowCount(state_, face, player, " .");
     }
     for (int k = 0; k < 4; ++k) {
         state_.PieceSquares[player][k] = static_cast<int16_t>(YardSquare(player, k));

@@ -12,14 +12,17 @@ namespace ruvo {
 class PlayerView {
 public:
     PlayerView(const RulesState& state, int player) {
-        const uint64_t othersTrack =
-            state.trackHeld[0] | state.trackHeld[1] | state.trackHeld[2] | state.trackHeld[3];
-        const uint64_t blockedSquares =
-            state.trackStacked & (othersTrack ^ state.trackHeld[player]);
-        blocked = Rotated(blockedSquares, player) & ~uint64_t{1};
+        blocked = Blocks(state, player) & ~uint64_t{1};
         for (int k = 0; k < 4; ++k) {
             allowed[k] = AllowedAmounts(state.position[player][k], blocked);
         }
+    }
+
+    // Opponent blocks along the player's path: bit r for position r (0..51).
+    static uint64_t Blocks(const RulesState& state, int player) {
+        const uint64_t track =
+            state.trackHeld[0] | state.trackHeld[1] | state.trackHeld[2] | state.trackHeld[3];
+        return Rotated(state.trackStacked & (track ^ state.trackHeld[player]), player);
     }
 
     // Track bits (square s at bit s) as seen along a player's path: bit r for position r.

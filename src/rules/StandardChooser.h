@@ -4,6 +4,7 @@
 // piece adding what it leaves behind and where it lands, all on the board before the move; the
 // first of the best-scoring moves wins.
 #include "rules/MoveList.h"
+#include "rules/PlayerView.h"
 #include "rules/RulesState.h"
 
 #include <array>
@@ -87,13 +88,6 @@ public:
     }
 
 private:
-    // Opponent blocks along the player's path: bit r for position r (1..51).
-    static uint64_t Blocks(const RulesState& state, int player) {
-        const uint64_t track =
-            state.trackHeld[0] | state.trackHeld[1] | state.trackHeld[2] | state.trackHeld[3];
-        return PlayerView::Rotated(state.trackStacked & (track ^ state.trackHeld[player]), player);
-    }
-
     // One or two sixes, then x (1..5).
     static MoveList::Move Sixes(const RulesState& state, int player, int sixes, int x);
 
@@ -204,8 +198,8 @@ private:
     public:
         Reach(const RulesState& state, int player) : state_(state), player_(player) {
             // Opponent blocks along the path, and a stop past home.
-            const uint64_t blocked =
-                (Blocks(state, player) & ~uint64_t{1}) | (uint64_t{1} << (HomePosition + 1));
+            const uint64_t blocked = (PlayerView::Blocks(state, player) & ~uint64_t{1}) |
+                                     (uint64_t{1} << (HomePosition + 1));
             for (int k = 0; k < 4; ++k) {
                 const int offset = Offset[state.position[player][k]];
                 const int base = offset < 0 ? 0 : offset;
@@ -358,7 +352,7 @@ private:
 };
 
 inline MoveList::Move StandardChooser::Single(const RulesState& state, int player, int x) {
-    const uint64_t blocked = Blocks(state, player);
+    const uint64_t blocked = PlayerView::Blocks(state, player);
     const uint64_t passed = (uint64_t{2} << x) - 2; // the x positions after the piece's own
     unsigned pieces = 0;
     for (int k = 0; k < 4; ++k) {
