@@ -50,9 +50,8 @@ void ComputerLevels::decide(const MoveDecision& decision, ComputerLevel level) {
         milliseconds = result.cpuSeconds * 1e3;
     }
     std::lock_guard lock(mutex_);
-    if (!cancelled_) {
-        thinkMs_[decision.player].push_back(milliseconds);
-    }
+    player_ = decision.player;
+    milliseconds_ = milliseconds;
     choice_ = choice;
     ready_ = true;
     done_.notify_all();
@@ -91,6 +90,7 @@ int ComputerLevels::finish(const std::function<void()>& processEvents) {
         done_.wait_for(lock, std::chrono::milliseconds(10), [this] { return ready_; });
     }
     const int choice = choice_;
+    thinkMs_[player_].push_back(milliseconds_); // only a decision taken counts
     lock.unlock();
     if (thinker_.joinable()) {
         thinker_.join();

@@ -45,7 +45,7 @@ public:
     int finish(const std::function<void()>& processEvents) override;
     void cancel() override;
 
-    // Processor time of each decision of a player, in milliseconds.
+    // Processor time of each decision a player took (not those cancelled), in milliseconds.
     const std::vector<double>& thinkMilliseconds(int player) const { return thinkMs_[player]; }
     // Their mean and 99th percentile (0 for none).
     struct ThinkingTime {
@@ -70,6 +70,8 @@ private:
     std::condition_variable done_;
     bool ready_ = false;
     int choice_ = -1;
+    int player_ = 0;            // whose decision is ready
+    double milliseconds_ = 0.0; // and what it took
 };
 
 } // namespace ruvo
